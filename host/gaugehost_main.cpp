@@ -1,0 +1,52 @@
+// gaugehost: the bench host's command line.
+#include <CLI/CLI.hpp>
+
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "panel_host.h"
+
+namespace {
+
+// Each module's gauges in Linkage order with their default width and background size.
+int printGaugeTable(const std::vector<std::string>& modules, const std::vector<std::string>& folders) {
+    gaugehost::PanelHost host;
+    for (const auto& folder : folders) host.addModuleFolder(folder);
+    std::printf("%-16s %-22s %10s %12s %s\n", "module", "gauge", "width (mm)", "size (px)", "gauge callback");
+    for (const auto& name : modules) {
+        gaugehost::Module& module = host.loadModule(name);
+        for (const auto* header : module.gauges()) {
+            const auto& background = module.picture(header->elementList[0]->resourceId);
+            const auto size = std::to_string(background.width) + "x" + std::to_string(background.height);
+            std::printf("%-16s %-22s %10u %12s %s\n", module.name().c_str(), header->gaugeName,
+                        static_cast<unsigned>(header->defaultWidthMm), size.c_str(),
+                        header->gaugeCallback != nullptr ? "yes" : "no");
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    CLI::App app{"The Veskar Z3V bench host: loads gauge modules and runs them without the simulator."};
+    app.require_subcommand(1);
+    std::vector<std::string> folders;
+    app.add_option("--module-dir", folders, "folder to look for modules in (repeatable)");
+
+    std::vector<std::string> modules;
+    auto* gauges = app.add_subcommand("gauges", "print each module's gauges with their sizes");
+    gauges->add_option("modules", modules, "module names or module files")->required();
+
+    CLI11_PARSE(app, argc, argv);
+    try {
+        if (*gauges) return printGaugeTable(modules, folders);
+    } catch (const gaugehost::HostError& error) {
+        std::cerr << "gaugehost: " << error.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,563 @@
+#include "panel_host.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "needle_geometry.h"
+#include "truncation.h"
+
+namespace gaugehost {
+namespace {
+
+PanelHost* activeHost = nullptr;
+
+// Deeper trees or longer lists than these are taken for a corrupted module.
+constexpr int kDeepestTree = 32;
+constexpr int kMostElements = 1024;
+
+std::string hex(std::uint32_t value) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
+// Visits a tree in drawing order: a parent before its children, the children in list order.
+template <class Visit>
+void walkTree(gauge::Element* element, int depth, int& count, const std::string& where, Visit&& visit) {
+    if (depth > kDeepestTree || ++count > kMostElements) throw HostError(where + ": element tree is too deep or too large");
+    visit(element, depth);
+    if (element->children == nullptr) return;
+    for (gauge::Element* const* child = element->children; *child != nullptr; ++child) {
+        walkTree(*child, depth + 1, count, where, visit);
+    }
+}
+
+template <class Visit>
+void walkTree(const gauge::GaugeHeader& header, Visit&& visit) {
+    int count = 0;
+    walkTree(header.elementList[0], 0, count, std::string("gauge ") + header.gaugeName, visit);
+}
+
+// A variable's value as a number, read in its own form.
+double numericValue(const gauge::ModuleVariable& variable) {
+    if (VariableStore::isIntegerForm(variable.token)) {
+        std::int32_t integer;
+        std::memcpy(&integer, variable.value, sizeof integer);
+        return integer;
+    }
+    double real;
+    std::memcpy(&real, variable.value, sizeof real);
+    return real;
+}
+
+void validateHeader(const gauge::GaugeHeader& header, const std::string& module) {
+    const auto where = "module " + module + " gauge " + (header.gaugeName ? header.gaugeName : "(unnamed)");
+    if (header.gaugeName == nullptr) throw HostError("module " + module + ": a gauge header has no name");
+    if (header.headerVersion != gauge::kGaugeHeaderVersion) {
+        throw HostError(where + ": header version " + std::to_string(header.headerVersion) + ", expected 800");
+    }
+    if (header.elementList == nullptr || header.elementList[0] == nullptr || header.elementList[1] != nullptr) {
+        throw HostError(where + ": element list must hold exactly one root");
+    }
+    if (header.elementList[0]->kind != gauge::kStaticImage) throw HostError(where + ": root is not a static image");
+    if (!header.query || !header.install || !header.initialize || !header.update || !header.generate ||
+        !header.draw || !header.kill) {
+        throw HostError(where + ": a routine slot is empty");
+    }
+    walkTree(header, [&](gauge::Element* element, int) {
+        if (element->kind > gauge::kSprite) throw HostError(where + ": element of unknown kind " + std::to_string(element->kind));
+        if (element->gauge != &header) throw HostError(where + ": an element names another gauge as its owner");
+    });
+    MouseMap(header.mouseAreas, 1, 1);  // rejects a malformed list now rather than at the first click
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Module
+
+gauge::GaugeHeader* Module::gauge(const std::string& name) const {
+    for (auto* header : gauges_) {
+        if (name == header->gaugeName) return header;
+    }
+    return nullptr;
+}
+
+bool Module::hasPicture(std::uint32_t id) const {
+    auto it = pictures_.find(id);
+    if (it == pictures_.end()) it = pictures_.emplace(id, library_->picture(id)).first;
+    return it->second.has_value();
+}
+
+const Bitmap& Module::picture(std::uint32_t id) const {
+    if (!hasPicture(id)) throw HostError("module " + name_ + " has no picture " + hex(id));
+    return *pictures_.at(id);
+}
+
+std::vector<std::uint32_t> Module::pictureIds(const gauge::GaugeHeader& header) {
+    std::vector<std::uint32_t> ids;
+    walkTree(const_cast<gauge::GaugeHeader&>(header), [&](gauge::Element* element, int) {
+        const auto id = element->resourceId;
+        switch (element->kind) {
+            case gauge::kString: break;
+            case gauge::kIcon: {
+                const auto* icon = reinterpret_cast<const gauge::IconElement*>(element);
+                for (int i = 0; i < icon->pictureCount; ++i) ids.push_back(id + i);
+                break;
+            }
+            case gauge::kMovingImage:
+            case gauge::kSprite:
+                ids.push_back(id);
+                ids.push_back(id + 1);  // the mask
+                break;
+            default: ids.push_back(id);
+        }
+    });
+    return ids;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Host
+
+const gauge::PanelServices PanelHost::services_ = {
+    .lookup_var = lookupVar,
+    .trigger_key_event = triggerKeyEvent,
+    .panel_window_toggle = panelWindowToggle,
+    .panel_window_open_ident = panelWindowOpenIdent,
+    .panel_window_close_ident = panelWindowCloseIdent,
+    .initialize_var_by_name = initializeVarByName,
+    .register_named_variable = registerNamedVariable,
+    .check_named_variable = checkNamedVariable,
+    .get_named_variable_value = getNamedVariableValue,
+    .set_named_variable_value = setNamedVariableValue,
+    .element_list_query = elementListQuery,
+    .element_list_install = elementListInstall,
+    .element_list_initialize = elementListInitialize,
+    .element_list_update = elementListUpdate,
+    .element_list_generate = elementListGenerate,
+    .element_list_plot = elementListPlot,
+    .element_list_kill = elementListKill,
+};
+
+PanelHost::PanelHost() {
+    if (activeHost != nullptr) throw HostError("another bench host is already running");
+    activeHost = this;
+}
+
+PanelHost::~PanelHost() {
+    while (!modules_.empty()) unloadModule(modules_.back()->name());
+    activeHost = nullptr;
+}
+
+PanelHost& PanelHost::active() { return *activeHost; }
+
+void PanelHost::addModuleFolder(const std::filesystem::path& folder) { moduleFolders_.push_back(folder); }
+
+std::filesystem::path PanelHost::findModuleFile(const std::string& nameOrPath) const {
+    const std::filesystem::path given(nameOrPath);
+    if (given.has_extension() || given.has_parent_path()) {
+        if (std::filesystem::exists(given)) return given;
+        throw HostError("no module file " + nameOrPath);
+    }
+    for (const auto& folder : moduleFolders_) {
+        const auto file = folder / (nameOrPath + ModuleLibrary::kFileExtension);
+        if (std::filesystem::exists(file)) return file;
+    }
+    std::string searched;
+    for (const auto& folder : moduleFolders_) searched += " " + folder.string();
+    throw HostError("unknown module " + nameOrPath + " (searched:" + (searched.empty() ? " no folders" : searched) + ")");
+}
+
+Module* PanelHost::findModule(const std::string& name) {
+    for (auto& module : modules_) {
+        if (module->name() == name) return module.get();
+    }
+    return nullptr;
+}
+
+Module& PanelHost::loadModule(const std::string& nameOrPath) {
+    const auto file = findModuleFile(nameOrPath);
+    const auto name = file.stem().string();
+    if (Module* loaded = findModule(name)) return *loaded;
+
+    auto module = std::make_unique<Module>();
+    module->name_ = name;
+    module->library_ = std::make_unique<ModuleLibrary>(file);
+    module->importTable_ = static_cast<gauge::ImportTable*>(module->library_->symbol("ImportTable"));
+    module->linkage_ = static_cast<gauge::ModuleLinkage*>(module->library_->symbol("Linkage"));
+    if (module->importTable_ == nullptr || module->linkage_ == nullptr) {
+        throw HostError("module " + name + " does not export both ImportTable and Linkage");
+    }
+    const auto& imports = *module->importTable_;
+    if (imports.panelServices.id != gauge::kPanelServicesImportId || imports.end.id != 0) {
+        throw HostError("module " + name + ": ImportTable is malformed");
+    }
+    const auto& linkage = *module->linkage_;
+    if (linkage.moduleId != gauge::kModuleId || linkage.version != gauge::kLinkageVersion ||
+        linkage.moduleInit == nullptr || linkage.moduleDeinit == nullptr) {
+        throw HostError("module " + name + ": Linkage is malformed (module id " + hex(linkage.moduleId) +
+                        ", version " + hex(linkage.version) + ")");
+    }
+    for (std::size_t i = 0; linkage.gauges[i] != nullptr; ++i) {
+        if (i == gauge::kMaxGaugesPerModule) throw HostError("module " + name + ": gauge list is not ended");
+        validateHeader(*linkage.gauges[i], name);
+        if (module->gauge(linkage.gauges[i]->gaugeName) != nullptr) {
+            throw HostError("module " + name + ": two gauges are named " + linkage.gauges[i]->gaugeName);
+        }
+        module->gauges_.push_back(linkage.gauges[i]);
+    }
+    if (module->gauges_.empty()) throw HostError("module " + name + ": Linkage lists no gauge");
+
+    // The services must be in place before any module code runs.
+    module->importTable_->panelServices.services = const_cast<gauge::PanelServices*>(&services_);
+    linkage.moduleInit();
+    modules_.push_back(std::move(module));
+    return *modules_.back();
+}
+
+void PanelHost::unloadModule(const std::string& name) {
+    Module* module = findModule(name);
+    if (module == nullptr) throw HostError("module " + name + " is not loaded");
+    if (held_ && &held_->gauge->module() == module) held_.reset();
+    std::erase_if(instances_, [&](const auto& instance) { return instance->module_ == module; });
+    module->linkage_->moduleDeinit();
+    std::erase_if(modules_, [&](const auto& loaded) { return loaded.get() == module; });
+}
+
+GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::string& gaugeName, std::string alias) {
+    Module* module = findModule(moduleName);
+    if (module == nullptr) throw HostError("module " + moduleName + " is not loaded");
+    gauge::GaugeHeader* header = module->gauge(gaugeName);
+    if (header == nullptr) throw HostError("module " + moduleName + " has no gauge " + gaugeName);
+    if (alias.empty()) alias = gaugeName + "#" + std::to_string(instances_.size() + 1);
+    for (const auto& existing : instances_) {
+        if (existing->alias_ == alias) throw HostError("a gauge instance is already called " + alias);
+    }
+    for (auto id : Module::pictureIds(*header)) {
+        if (!module->hasPicture(id)) {
+            throw HostError("module " + moduleName + " gauge " + gaugeName + ": picture " + hex(id) + " is missing");
+        }
+    }
+
+    auto instance = std::make_unique<GaugeInstance>();
+    instance->alias_ = alias;
+    instance->module_ = module;
+    instance->header_ = header;
+    const Bitmap& background = module->picture(header->elementList[0]->resourceId);
+    instance->width_ = background.width;
+    instance->height_ = background.height;
+    instance->mouseMap_ = MouseMap(header->mouseAreas, instance->width_, instance->height_);
+    int index = 0;
+    walkTree(*header, [&](gauge::Element* element, int depth) {
+        ElementState state{.index = index++, .depth = depth, .element = element,
+                           .kind = static_cast<gauge::ElementKind>(element->kind)};
+        GaugeInstance::ElementRuntime runtime;
+        if (element->kind == gauge::kString) {
+            const auto* text = reinterpret_cast<const gauge::StringElement*>(element);
+            // Room for the element's longest text and its terminator, no more.
+            runtime.textBuffer.assign(static_cast<std::size_t>(std::max(text->maxCharacters, 0)) + 1, '\0');
+        }
+        if (element->kind == gauge::kNeedle) {
+            auto* needle = reinterpret_cast<gauge::NeedleElement*>(element);
+            if (needle->table != nullptr) {
+                computeTableAngles({needle->table, needle->tableLength}, element->position);
+            }
+        }
+        instance->states_.push_back(state);
+        instance->runtime_.push_back(std::move(runtime));
+    });
+
+    instances_.push_back(std::move(instance));
+    GaugeInstance& created = *instances_.back();
+    sendServiceCode(created, gauge::service_code::kPreInstall);
+    sendServiceCode(created, gauge::service_code::kPreInitialize);
+    return created;
+}
+
+GaugeInstance& PanelHost::instance(const std::string& alias) {
+    for (auto& instance : instances_) {
+        if (instance->alias_ == alias) return *instance;
+    }
+    throw HostError("no gauge instance called " + alias);
+}
+
+void PanelHost::sendServiceCode(GaugeInstance& gauge, gauge::ServiceCode code, std::uint32_t extra) {
+    if (gauge.header_->gaugeCallback != nullptr) gauge.header_->gaugeCallback(gauge.header_, code, extra);
+}
+
+std::uint32_t PanelHost::tick() const { return static_cast<std::uint32_t>(gauge::truncateToInt32(variables_.value(0x1))); }
+
+void PanelHost::setTick(double tick) { variables_.set(0x1, tick); }
+
+void PanelHost::runCycles(int count) {
+    for (int cycle = 0; cycle < count; ++cycle) {
+        if (held_ && (held_->child->area->mouseFlags & gauge::mouse_flag::kRepeat)) deliver(*held_, gauge::mouse_flag::kRepeat);
+        for (auto& instance : instances_) updateGauge(*instance);
+        setTick(variables_.value(0x1) + 1);
+    }
+}
+
+void PanelHost::refresh(gauge::ModuleVariable& variable) {
+    if (variable.token == 0) return;
+    std::memcpy(variable.previousValue, variable.value, sizeof variable.value);
+    variables_.read(variable.token, variable.value);
+}
+
+void PanelHost::updateGauge(GaugeInstance& gauge) {
+    sendServiceCode(gauge, gauge::service_code::kPreUpdate);
+    for (std::size_t i = 0; i < gauge.states_.size(); ++i) updateElement(gauge, gauge.states_[i], gauge.runtime_[i]);
+    sendServiceCode(gauge, gauge::service_code::kPreDraw);
+}
+
+void PanelHost::updateElement(GaugeInstance& gauge, ElementState& state, GaugeInstance::ElementRuntime& runtime) {
+    gauge::Element* element = state.element;
+    // An axis with a callback takes the callback's value, otherwise its variable's.
+    auto drive = [&](auto* typed, gauge::ModuleVariable& source, auto callback, bool first) {
+        refresh(source);
+        const double value = callback != nullptr ? callback(typed) : (source.token != 0 ? numericValue(source) : 0.0);
+        if (first && callback != nullptr) state.returned = value;
+        return value;
+    };
+    state.returned.reset();
+    switch (element->kind) {
+        case gauge::kStaticImage: break;
+        case gauge::kNeedle: {
+            auto* needle = reinterpret_cast<gauge::NeedleElement*>(element);
+            state.needleValue = drive(needle, needle->source, needle->updateCallback, true);
+            const double target = needle->table != nullptr
+                                      ? angleForValue({needle->table, needle->tableLength}, state.needleValue)
+                                      : state.needleValue;
+            double shown = target;
+            if (runtime.shownAngle && needle->maxRotationRate > 0) {
+                const double rate = needle->maxRotationRate;
+                shown = *runtime.shownAngle + std::clamp(target - *runtime.shownAngle, -rate, rate);
+            }
+            runtime.shownAngle = shown;
+            state.needleAngle = shown;
+            break;
+        }
+        case gauge::kString: {
+            auto* text = reinterpret_cast<gauge::StringElement*>(element);
+            for (auto& source : text->sources) refresh(source);
+            // The instance's own buffer is lent to the element while its callback runs.
+            text->textBuffer = runtime.textBuffer.data();
+            text->textBufferSize = static_cast<gauge::UINT32>(runtime.textBuffer.size());
+            if (text->updateCallback != nullptr) state.returned = text->updateCallback(text);
+            text->textBuffer = nullptr;
+            text->textBufferSize = 0;
+            runtime.textBuffer.back() = '\0';
+            state.text = runtime.textBuffer.data();
+            break;
+        }
+        case gauge::kSlider: {
+            auto* slider = reinterpret_cast<gauge::SliderElement*>(element);
+            state.sliderX = drive(slider, slider->xSource, slider->xUpdateCallback, true) * slider->xScale;
+            const bool yFirst = slider->xUpdateCallback == nullptr;
+            state.sliderY = drive(slider, slider->ySource, slider->yUpdateCallback, yFirst) * slider->yScale;
+            break;
+        }
+        case gauge::kIcon: {
+            auto* icon = reinterpret_cast<gauge::IconElement*>(element);
+            const int index = gauge::truncateToInt32(drive(icon, icon->source, icon->updateCallback, true));
+            state.picture = index >= 0 && index < icon->pictureCount ? std::optional<int>(index) : std::nullopt;
+            break;
+        }
+        case gauge::kMovingImage: {
+            auto* strip = reinterpret_cast<gauge::MovingImageElement*>(element);
+            const Bitmap& picture = gauge.module_->picture(element->resourceId);
+            const Bitmap& window = gauge.module_->picture(element->resourceId + 1);
+            auto shift = [](double value, double minimum, double maximum, int travel) {
+                if (maximum == minimum || std::isnan(value)) return 0.0;
+                const double part = (std::clamp(value, std::min(minimum, maximum), std::max(minimum, maximum)) - minimum) /
+                                    (maximum - minimum);
+                return part * travel;
+            };
+            const double x = drive(strip, strip->xSource, strip->xUpdateCallback, true);
+            const double y = drive(strip, strip->ySource, strip->yUpdateCallback, strip->xUpdateCallback == nullptr);
+            state.stripX = shift(x, strip->xMinimum, strip->xMaximum, picture.width - window.width);
+            state.stripY = shift(y, strip->yMinimum, strip->yMaximum, picture.height - window.height);
+            break;
+        }
+        case gauge::kSprite: {
+            auto* sprite = reinterpret_cast<gauge::SpriteElement*>(element);
+            state.spriteX = drive(sprite, sprite->xSource, sprite->xUpdateCallback, true) * sprite->xScale;
+            state.spriteY = drive(sprite, sprite->ySource, sprite->yUpdateCallback, sprite->xUpdateCallback == nullptr) *
+                            sprite->yScale;
+            const bool rotationFirst = sprite->xUpdateCallback == nullptr && sprite->yUpdateCallback == nullptr;
+            state.spriteRotation =
+                drive(sprite, sprite->rotationSource, sprite->rotationUpdateCallback, rotationFirst) * sprite->rotationScale;
+            break;
+        }
+    }
+    state.hidden = (element->imageFlags & gauge::image_flag::kHidden) != 0;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Mouse
+
+void PanelHost::press(GaugeInstance& gauge, int x, int y) {
+    held_.reset();
+    lastMouseResult_.reset();
+    const ResolvedArea* child = gauge.mouseMap_.childAt(x, y);
+    if (child == nullptr) return;
+    held_ = HeldButton{.gauge = &gauge, .child = child, .x = x, .y = y};
+    if (child->area->mouseFlags & gauge::mouse_flag::kLeftDown) deliver(*held_, gauge::mouse_flag::kLeftDown);
+}
+
+void PanelHost::moveTo(int x, int y) {
+    if (!held_) return;
+    held_->x = x;
+    held_->y = y;
+    if (held_->child->area->mouseFlags & gauge::mouse_flag::kDrag) deliver(*held_, gauge::mouse_flag::kDrag);
+}
+
+void PanelHost::release() { held_.reset(); }
+
+void PanelHost::deliver(const HeldButton& button, std::uint32_t flags) {
+    const gauge::MouseArea& area = *button.child->area;
+    lastMouseResult_.reset();
+    if (area.keyEvent != 0) {
+        // The host's own parameter for the events of key-bound areas.
+        recordKeyEvent(area.keyEvent, 0);
+    } else if (area.function.callback != nullptr) {
+        gauge::Point point{button.x, button.y};
+        lastMouseResult_ = area.function.callback(&point, flags);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Key events, windows, named variables, the GPS record
+
+void PanelHost::recordKeyEvent(std::uint32_t id, std::uint32_t parameter) {
+    keyEvents_.push_back({id, parameter});
+    if (keyEventReaction_) keyEventReaction_(keyEvents_.back());
+}
+
+void PanelHost::recordWindowCall(WindowCall call, std::uint32_t window, bool result) {
+    windowCalls_.push_back({call, window, result});
+}
+
+bool PanelHost::toggleWindow(std::uint32_t window) {
+    if (!openWindows_.erase(window)) openWindows_.insert(window);
+    recordWindowCall(WindowCall::Toggle, window, true);
+    return true;
+}
+
+bool PanelHost::openWindow(std::uint32_t window) {
+    openWindows_.insert(window);
+    recordWindowCall(WindowCall::Open, window, true);
+    return true;
+}
+
+bool PanelHost::closeWindow(std::uint32_t window) {
+    openWindows_.erase(window);
+    recordWindowCall(WindowCall::Close, window, true);
+    return true;
+}
+
+std::int32_t PanelHost::namedVariableId(const std::string& name) const {
+    for (std::size_t id = 0; id < namedVariables_.size(); ++id) {
+        if (namedVariables_[id].name == name) return static_cast<std::int32_t>(id);
+    }
+    return -1;
+}
+
+std::optional<double> PanelHost::namedVariable(const std::string& name) const {
+    const auto id = namedVariableId(name);
+    if (id < 0) return std::nullopt;
+    return namedVariables_[id].value;
+}
+
+void PanelHost::setNamedVariable(const std::string& name, double value) {
+    auto id = namedVariableId(name);
+    if (id < 0) {
+        namedVariables_.push_back({name, value});
+        return;
+    }
+    namedVariables_[id].value = value;
+}
+
+void PanelHost::provideGpsRecord(std::size_t size) {
+    gpsRecords_.push_back(std::make_unique<std::uint8_t[]>(std::max<std::size_t>(size, 1)));
+    gpsRecordSize_ = size;
+    gpsRecordProvided_ = true;
+}
+
+void PanelHost::withholdGpsRecord() { gpsRecordProvided_ = false; }
+
+std::uint8_t* PanelHost::gpsRecord() { return gpsRecordProvided_ ? gpsRecords_.back().get() : nullptr; }
+
+// ---------------------------------------------------------------------------------------------
+// Element list services
+
+const gauge::GaugeHeader* PanelHost::gaugeOfRoot(const gauge::Element* root) const {
+    for (const auto& module : modules_) {
+        for (const auto* header : module->gauges()) {
+            if (header->elementList[0] == root) return header;
+        }
+    }
+    return nullptr;
+}
+
+gauge::BOOL PanelHost::elementListCall(const char* service, gauge::Element* root, std::uint32_t value) {
+    const gauge::GaugeHeader* header = gaugeOfRoot(root);
+    elementListCalls_.push_back({service, root, header ? header->gaugeName : "", value});
+    return header != nullptr ? gauge::kTrue : gauge::kFalse;
+}
+
+// ---------------------------------------------------------------------------------------------
+// The services
+
+void GAUGE_CALL PanelHost::lookupVar(gauge::ModuleVariable* variable) { active().refresh(*variable); }
+
+void GAUGE_CALL PanelHost::triggerKeyEvent(gauge::KeyEventId event, gauge::UINT32 parameter) {
+    active().recordKeyEvent(event, parameter);
+}
+
+gauge::BOOL GAUGE_CALL PanelHost::panelWindowToggle(gauge::PanelWindowId window) { return active().toggleWindow(window); }
+gauge::BOOL GAUGE_CALL PanelHost::panelWindowOpenIdent(gauge::PanelWindowId window) { return active().openWindow(window); }
+gauge::BOOL GAUGE_CALL PanelHost::panelWindowCloseIdent(gauge::PanelWindowId window) { return active().closeWindow(window); }
+
+void GAUGE_CALL PanelHost::initializeVarByName(gauge::ModuleVariable* variable, const char* name) {
+    PanelHost& host = active();
+    variable->data = name != nullptr && std::strcmp(name, kGpsRecordName) == 0 ? host.gpsRecord() : nullptr;
+}
+
+gauge::SINT32 GAUGE_CALL PanelHost::registerNamedVariable(const char* name) {
+    PanelHost& host = active();
+    if (name == nullptr) return -1;
+    if (host.namedVariableId(name) < 0) host.namedVariables_.push_back({name, 0.0});
+    return host.namedVariableId(name);
+}
+
+gauge::SINT32 GAUGE_CALL PanelHost::checkNamedVariable(const char* name) {
+    return name != nullptr ? active().namedVariableId(name) : -1;
+}
+
+gauge::FLOAT64 GAUGE_CALL PanelHost::getNamedVariableValue(gauge::SINT32 id) {
+    const auto& variables = active().namedVariables_;
+    return id >= 0 && static_cast<std::size_t>(id) < variables.size() ? variables[id].value : 0.0;
+}
+
+void GAUGE_CALL PanelHost::setNamedVariableValue(gauge::SINT32 id, gauge::FLOAT64 value) {
+    auto& variables = active().namedVariables_;
+    if (id >= 0 && static_cast<std::size_t>(id) < variables.size()) variables[id].value = value;
+}
+
+gauge::BOOL GAUGE_CALL PanelHost::elementListQuery(gauge::Element* root) { return active().elementListCall("query", root, 0); }
+gauge::BOOL GAUGE_CALL PanelHost::elementListInstall(gauge::Element* root, gauge::UINT32 value) {
+    return active().elementListCall("install", root, value);
+}
+gauge::BOOL GAUGE_CALL PanelHost::elementListInitialize(gauge::Element* root) {
+    return active().elementListCall("initialize", root, 0);
+}
+gauge::BOOL GAUGE_CALL PanelHost::elementListUpdate(gauge::Element* root) { return active().elementListCall("update", root, 0); }
+gauge::BOOL GAUGE_CALL PanelHost::elementListGenerate(gauge::Element* root, gauge::UINT32 value) {
+    return active().elementListCall("generate", root, value);
+}
+gauge::BOOL GAUGE_CALL PanelHost::elementListPlot(gauge::Element* root) { return active().elementListCall("plot", root, 0); }
+gauge::BOOL GAUGE_CALL PanelHost::elementListKill(gauge::Element* root) { return active().elementListCall("kill", root, 0); }
+
+}  // namespace gaugehost

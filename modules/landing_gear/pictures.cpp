@@ -1,0 +1,145 @@
+#include "modules/landing_gear/pictures.h"
+
+#include "tools/picturegen/drawing_kit.h"
+
+namespace {
+
+using picturegen::Picture;
+namespace kit = picturegen::kit;
+
+// Where GearPos places a lamp icon on the plate, and what burns in it.
+struct LampBox {
+    int x, y, width, height;
+    int lampCount;
+    kit::LampColour colour;
+};
+
+constexpr LampBox kWaterLamps{109, 93, 143, 57, 2, kit::kBlueLamp};
+constexpr LampBox kPumpLamp{61, 214, 52, 53, 1, kit::kRedLamp};
+constexpr LampBox kLandLamps{109, 332, 143, 55, 2, kit::kAmberLamp};
+constexpr double kLampRadius = 24;
+
+// The lever icon's place on the plate and the lever's travel inside its strip.
+constexpr int kLeverX = 337;
+constexpr int kLeverY = 157;
+constexpr int kLeverWidth = 80;
+constexpr int kLeverHeight = 280;
+constexpr double kKnobRadius = 32;
+constexpr double kStemWidth = 14;
+constexpr double kLeverUpKnobY = 45;
+constexpr double kLeverDownKnobY = kLeverHeight - kLeverUpKnobY;
+constexpr double kStemLength = 60;
+
+// Lamps share their box's width equally and sit on whole pixels, so the lit icon
+// drawn on its own covers the plate's dark lamp pixel for pixel.
+kit::Point lampCentre(const LampBox& box, int index) {
+    const int share = box.width / box.lampCount;
+    return {static_cast<double>(share * index + share / 2), static_cast<double>(box.height / 2)};
+}
+
+void drawLamps(cairo_t* cr, const LampBox& box, kit::Point origin, kit::LampState state) {
+    for (int index = 0; index < box.lampCount; ++index) {
+        const kit::Point centre = lampCentre(box, index);
+        kit::lamp(cr, {origin.x + centre.x, origin.y + centre.y}, kLampRadius, box.colour, state);
+    }
+}
+
+kit::Point boxCentre(const LampBox& box) {
+    return {box.x + box.width / 2.0, box.y + box.height / 2.0};
+}
+
+void drawScrew(cairo_t* cr, kit::Point centre) {
+    kit::disc(cr, centre, 6, kit::kMetalGrey);
+    kit::roundedRectangle(cr, centre.x - 5, centre.y - 1, 10, 2, 0.5, kit::kPanelGrey);
+}
+
+// A double-headed arrow standing on the plate beside the lever slot.
+void drawUpDownArrow(cairo_t* cr, double x, double top, double bottom) {
+    constexpr double kHeadLength = 20;
+    constexpr double kHeadHalfWidth = 10;
+    constexpr double kShaftWidth = 4;
+    kit::roundedRectangle(cr, x - kShaftWidth / 2, top + kHeadLength, kShaftWidth,
+                          bottom - top - 2 * kHeadLength, 0.5, kit::kLabelWhite);
+    kit::setColour(cr, kit::kLabelWhite);
+    cairo_move_to(cr, x, top);
+    cairo_line_to(cr, x + kHeadHalfWidth, top + kHeadLength);
+    cairo_line_to(cr, x - kHeadHalfWidth, top + kHeadLength);
+    cairo_close_path(cr);
+    cairo_move_to(cr, x, bottom);
+    cairo_line_to(cr, x - kHeadHalfWidth, bottom - kHeadLength);
+    cairo_line_to(cr, x + kHeadHalfWidth, bottom - kHeadLength);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+}
+
+void drawPlate(cairo_t* cr, const Picture& picture) {
+    const double width = picture.width;
+    const double height = picture.height;
+    kit::fill(cr, kit::kPanelBlack);
+    kit::roundedRectangle(cr, 6, 6, width - 12, height - 12, 14, kit::kPanelGrey);
+    kit::roundedRectangle(cr, 9, 9, width - 18, height - 18, 11, kit::kPanelBlack);
+    for (kit::Point screw : {kit::Point{24, 24}, {width - 24, 24}, {24, height - 24}, {width - 24, height - 24}}) {
+        drawScrew(cr, screw);
+    }
+
+    kit::label(cr, "LANDING GEAR", {width / 2, 40}, 24, kit::kLabelWhite);
+    kit::label(cr, "WATER", {boxCentre(kWaterLamps).x, kWaterLamps.y - 16.0}, 18, kit::kLabelWhite);
+    kit::label(cr, "PUMP ON", {kPumpLamp.x + kPumpLamp.width + 64.0, boxCentre(kPumpLamp).y}, 18,
+               kit::kLabelWhite);
+    kit::label(cr, "LAND", {boxCentre(kLandLamps).x, kLandLamps.y - 16.0}, 18, kit::kLabelWhite);
+
+    for (const LampBox& box : {kWaterLamps, kPumpLamp, kLandLamps}) {
+        drawLamps(cr, box, {static_cast<double>(box.x), static_cast<double>(box.y)}, kit::LampState::Dark);
+    }
+
+    // The slot the lever's stem runs in, a little longer than the stem's travel.
+    const double slotCentreX = kLeverX + kLeverWidth / 2.0;
+    const double slotTop = kLeverY + kLeverUpKnobY - 18;
+    const double slotHeight = kLeverDownKnobY - kLeverUpKnobY + 36;
+    kit::roundedRectangle(cr, slotCentreX - 11, slotTop - 3, 22, slotHeight + 6, 11, kit::kPanelGrey);
+    kit::roundedRectangle(cr, slotCentreX - 8, slotTop, 16, slotHeight, 8, kit::kNearBlack);
+
+    const double arrowX = kLeverX - 37;
+    kit::label(cr, "UP", {arrowX, kLeverY + 22.0}, 16, kit::kLabelWhite);
+    drawUpDownArrow(cr, arrowX, kLeverY + 40.0, kLeverY + kLeverHeight - 40.0);
+    kit::label(cr, "DOWN", {arrowX, kLeverY + kLeverHeight - 22.0}, 16, kit::kLabelWhite);
+}
+
+void drawLeverUp(cairo_t* cr, const Picture& picture) {
+    kit::fill(cr, kit::kTransparent);
+    const double x = picture.width / 2.0;
+    kit::leverKnob(cr, {x, kLeverUpKnobY}, kKnobRadius, {x, kLeverUpKnobY + kStemLength}, kStemWidth);
+}
+
+void drawLeverDown(cairo_t* cr, const Picture& picture) {
+    kit::fill(cr, kit::kTransparent);
+    const double x = picture.width / 2.0;
+    kit::leverKnob(cr, {x, kLeverDownKnobY}, kKnobRadius, {x, kLeverDownKnobY - kStemLength}, kStemWidth);
+}
+
+template <const LampBox& box>
+void drawLitLamps(cairo_t* cr, const Picture&) {
+    kit::fill(cr, kit::kTransparent);
+    drawLamps(cr, box, {0, 0}, kit::LampState::Lit);
+}
+
+constexpr Picture kPictures[] = {
+    {.id = 0x130, .width = 444, .height = 452, .bitsPerPixel = 8, .draw = drawPlate},
+    {.id = 0x132, .width = 80, .height = 280, .bitsPerPixel = 24, .draw = drawLeverUp},
+    {.id = 0x133, .width = 80, .height = 280, .bitsPerPixel = 24, .draw = drawLeverDown},
+    {.id = 0x136, .width = 143, .height = 55, .bitsPerPixel = 8, .draw = drawLitLamps<kLandLamps>},
+    {.id = 0x138, .width = 143, .height = 57, .bitsPerPixel = 8, .draw = drawLitLamps<kWaterLamps>},
+    {.id = 0x141, .width = 52, .height = 53, .bitsPerPixel = 8, .draw = drawLitLamps<kPumpLamp>},
+};
+
+// The plate places its dark lamps and lever slot by these boxes, so the icons must be of their sizes.
+constexpr bool fills(const Picture& picture, const LampBox& box) {
+    return picture.width == box.width && picture.height == box.height;
+}
+static_assert(kPictures[1].width == kLeverWidth && kPictures[1].height == kLeverHeight);
+static_assert(kPictures[2].width == kLeverWidth && kPictures[2].height == kLeverHeight);
+static_assert(fills(kPictures[3], kLandLamps) && fills(kPictures[4], kWaterLamps) && fills(kPictures[5], kPumpLamp));
+
+}  // namespace
+
+constinit const picturegen::ModulePictures landingGearPictures{.moduleName = "VeskarZ3V5", .pictures = kPictures};

@@ -1,0 +1,189 @@
+// The bench host's own semantics, on a module made for it: how needles, drums, sprites, sliders,
+// texts and icons are evaluated, and how mouse presses, repetition, drags and nesting are delivered.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+
+#include "support/bench.h"
+#include "tools/picturegen/bitmap_writer.h"
+
+namespace {
+
+using benchtest::BenchTest;
+using benchtest::requiredEnvironment;
+using gaugehost::KeyEvent;
+
+constexpr std::uint32_t kNeedleValue = 0xF001;
+constexpr std::uint32_t kDrumValue = 0xF002;
+constexpr std::uint32_t kRotation = 0xF003;
+constexpr std::uint32_t kSliderValue = 0xF004;
+constexpr std::uint32_t kTextValue = 0xF005;
+constexpr std::uint32_t kIconValue = 0xF006;
+
+// Element indices in drawing order.
+enum { kTableNeedle = 1, kWholeTurnNeedle, kRateLimitedNeedle, kBareNeedle, kFallingNeedle, kDrum, kCard, kSlider,
+       kReadout, kLamp };
+
+// The fixture carries no pictures of its own; the test draws plain ones beside it.
+void writeFixturePictures(const std::filesystem::path& folder) {
+    std::filesystem::create_directories(folder);
+    const std::tuple<std::uint32_t, int, int> pictures[] = {
+        {0x100, 60, 60}, {0x101, 20, 4}, {0x102, 18, 240}, {0x103, 18, 24}, {0x104, 40, 40},
+        {0x105, 20, 20}, {0x106, 4, 4},  {0x107, 8, 8},    {0x108, 8, 8}};
+    for (auto [id, width, height] : pictures) {
+        picturegen::PixelImage image{.width = width, .height = height,
+                                     .pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x808080)};
+        const auto bytes = picturegen::encodeBmp(image, 8);
+        std::ofstream(folder / picturegen::bitmapFileName(id), std::ios::binary)
+            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    }
+}
+
+class Fixture : public BenchTest {
+protected:
+    Fixture() {
+        const std::filesystem::path folder = requiredEnvironment("GAUGE_FIXTURE_PATH");
+        writeFixturePictures(folder / "BenchFixture.bitmaps");
+        host.addModuleFolder(folder);
+        gauge_ = &create("BenchFixture", "Instruments");
+    }
+
+    const gaugehost::ElementState& show(int index, std::uint32_t token, double value) {
+        host.variables().set(token, value);
+        host.runCycles(1);
+        return element(*gauge_, index);
+    }
+
+    gaugehost::GaugeInstance* gauge_;
+};
+
+TEST_F(Fixture, NeedleValueAtATableEntryPointsAtItsPoint) {
+    const std::pair<double, double> cases[] = {{0, -90}, {10, 0}, {20, 90}, {5, -45}, {15, 45},
+                                               // beyond the ends: the nearer end
+                                               {25, 90}, {-5, -90}};
+    for (auto [value, angle] : cases) EXPECT_NEAR(show(kTableNeedle, kNeedleValue, value).needleAngle, angle, 1e-9) << value;
+}
+
+TEST_F(Fixture, TwoEntryTableSpansAlmostAWholeTurnClockwise) {
+    const double first = std::atan2(-30.0, 1.0) * 180 / M_PI;  // towards (31, 0) from (30, 30)
+    EXPECT_NEAR(show(kWholeTurnNeedle, kNeedleValue, 0).needleAngle, first, 1e-9);
+    EXPECT_NEAR(show(kWholeTurnNeedle, kNeedleValue, 999).needleAngle, 270.0, 1e-9);
+    EXPECT_NEAR(show(kWholeTurnNeedle, kNeedleValue, 499.5).needleAngle, (first + 270.0) / 2, 1e-9);
+}
+
+TEST_F(Fixture, TableValuesMayFallAlongTheList) {
+    EXPECT_NEAR(show(kFallingNeedle, kNeedleValue, 1.0).needleAngle, -90, 1e-9);
+    EXPECT_NEAR(show(kFallingNeedle, kNeedleValue, -0.5).needleAngle, 45, 1e-9);
+}
+
+TEST_F(Fixture, RotationRateLimitsEachUpdate) {
+    EXPECT_NEAR(show(kRateLimitedNeedle, kNeedleValue, 0).needleAngle, -90, 1e-9);
+    EXPECT_NEAR(show(kRateLimitedNeedle, kNeedleValue, 20).needleAngle, -84, 1e-9);
+    host.runCycles(28);
+    EXPECT_NEAR(element(*gauge_, kRateLimitedNeedle).needleAngle, 84, 1e-9);
+    host.runCycles(5);
+    EXPECT_NEAR(element(*gauge_, kRateLimitedNeedle).needleAngle, 90, 1e-9);
+    EXPECT_NEAR(element(*gauge_, kTableNeedle).needleAngle, 90, 1e-9) << "an unlimited needle jumps";
+}
+
+TEST_F(Fixture, NeedleWithoutTableTurnsByItsValue) {
+    EXPECT_DOUBLE_EQ(show(kBareNeedle, kNeedleValue, 33).needleAngle, 33);
+    EXPECT_FALSE(element(*gauge_, kBareNeedle).returned.has_value());
+    EXPECT_DOUBLE_EQ(element(*gauge_, kTableNeedle).returned.value(), 33);
+}
+
+TEST_F(Fixture, DrumShiftsItsStripAndHidesItself) {
+    EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 9).stripY, 240 - 24);
+    EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 0).stripY, 0);
+    EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 4.5).stripY, 108);
+    EXPECT_FALSE(element(*gauge_, kDrum).hidden);
+    EXPECT_TRUE(show(kDrum, kDrumValue, -1).hidden);
+    const auto& shown = show(kDrum, kDrumValue, 3);
+    EXPECT_FALSE(shown.hidden);
+    EXPECT_DOUBLE_EQ(shown.stripY, 72);
+}
+
+TEST_F(Fixture, SpriteAndSliderAxes) {
+    EXPECT_DOUBLE_EQ(show(kCard, kRotation, 90).spriteRotation, 90);
+    const auto& slider = show(kSlider, kSliderValue, 5);
+    EXPECT_DOUBLE_EQ(slider.sliderX, 10);
+    EXPECT_DOUBLE_EQ(slider.sliderY, -15);
+}
+
+TEST_F(Fixture, TextIsKeptToItsBuffer) {
+    const std::pair<double, const char*> cases[] = {{42, "42"}, {-7, "-7"}, {999, "999"}, {123456, "123"},
+                                                    {-1e12, "-21"}};
+    for (auto [value, text] : cases) {
+        const auto& readout = show(kReadout, kTextValue, value);
+        EXPECT_EQ(readout.text, text) << value;
+        EXPECT_DOUBLE_EQ(readout.returned.value(), value);
+    }
+}
+
+TEST_F(Fixture, IconIndexOutsideItsPicturesShowsNothing) {
+    const std::pair<double, std::optional<int>> cases[] = {{0, 0}, {1, 1}, {1.9, 1}, {2, std::nullopt}, {-1, std::nullopt}};
+    for (auto [value, picture] : cases) EXPECT_EQ(show(kLamp, kIconValue, value).picture, picture) << value;
+    EXPECT_EQ(element(*gauge_, kTableNeedle).kind, gauge::kNeedle) << "the other elements still update";
+}
+
+TEST_F(Fixture, HeldButtonRepeatsOncePerCycleUntilReleased) {
+    host.press(*gauge_, 5, 5);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE003, 0}}));
+    host.runCycles(3);
+    EXPECT_EQ(takeKeyEvents().size(), 3u);
+    host.release();
+    host.runCycles(3);
+    EXPECT_TRUE(takeKeyEvents().empty());
+}
+
+TEST_F(Fixture, PlainChildReactsOncePerPressWithThePressFlags) {
+    host.press(*gauge_, 25, 7);
+    host.runCycles(2);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE001, 0x20000000}, {0xE001, 7}}));
+    EXPECT_EQ(host.lastMouseResult(), gauge::kTrue);
+}
+
+TEST_F(Fixture, DragDeliversThePressThenEveryMoveWithoutTheDownFlag) {
+    host.press(*gauge_, 15, 5);
+    host.moveTo(15, 8);
+    host.moveTo(16, 3);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE002, 0x20000000}, {0xE002, 5},
+                                                      {0xE002, 0x00800000}, {0xE002, 8},
+                                                      {0xE002, 0x00800000}, {0xE002, 3}}));
+    host.release();
+    host.moveTo(15, 9);
+    EXPECT_TRUE(takeKeyEvents().empty());
+}
+
+TEST_F(Fixture, InnermostAreaWinsAndBoxesAreRelativeToTheirParent) {
+    const std::tuple<int, int, std::uint32_t> cases[] = {
+        {2, 22, 0xE004},   // inner child at the inner parent's corner, over the outer child
+        {9, 29, 0xE004},   // its last pixel
+        {10, 30, 0xE005},  // just beyond it: the outer child
+        {45, 32, 0xE006},  // a child reaching beyond its parent's box
+        {50, 50, 0xE005},
+    };
+    for (auto [x, y, event] : cases) {
+        host.press(*gauge_, x, y);
+        EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{event, 0}})) << x << "," << y;
+    }
+    host.press(*gauge_, 35, 12);  // in no child
+    EXPECT_FALSE(host.buttonHeld());
+    EXPECT_TRUE(takeKeyEvents().empty());
+}
+
+TEST_F(Fixture, TooltipsAndCursors) {
+    const auto& map = gauge_->mouseMap();
+    EXPECT_EQ(map.tooltipAt(2, 2), (gaugehost::Tooltip{0, "FIXTURE TEXT"}));
+    EXPECT_EQ(map.tooltipAt(2, 22), (gaugehost::Tooltip{0x5555, {}}));
+    EXPECT_EQ(map.tooltipAt(45, 32), (gaugehost::Tooltip{0x5555, {}}));
+    EXPECT_EQ(map.tooltipAt(50, 50), (gaugehost::Tooltip{0, "FIXTURE TEXT"}));
+    EXPECT_EQ(map.cursorAt(5, 5), gauge::cursor::kUpArrow);
+    EXPECT_EQ(map.cursorAt(15, 5), gauge::cursor::kGrab);
+    EXPECT_EQ(map.cursorAt(45, 32), gauge::cursor::kRightArrow);
+    EXPECT_EQ(map.cursorAt(35, 12), gauge::cursor::kNone);
+}
+
+}  // namespace
