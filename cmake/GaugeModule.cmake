@@ -54,7 +54,7 @@ function(gauge_module name)
   endif()
   add_custom_command(
     OUTPUT "${picture_dir}/pictures.rc" "${picture_dir}/pictures.txt"
-    COMMAND "${generator}" --module ${name} --out "${picture_dir}"
+    COMMAND ${CMAKE_COMMAND} -E env ${GAUGE_SANITIZER_ENVIRONMENT} "${generator}" --module ${name} --out "${picture_dir}"
     DEPENDS "${generator}"
     COMMENT "Drawing the pictures of ${name}"
     VERBATIM)

@@ -35,6 +35,17 @@ std::vector<std::uint8_t> moduleDataSnapshot(const gaugehost::Module& module) {
 #else
 
 namespace {
+// The segments hold the sanitizer's guard zones between globals too; they are read as plain bytes.
+#if defined(__SANITIZE_ADDRESS__)
+__attribute__((no_sanitize("address")))
+#endif
+void appendBytes(std::vector<std::uint8_t>& bytes, const std::uint8_t* start, std::size_t size) {
+    const std::size_t at = bytes.size();
+    bytes.resize(at + size);
+    std::uint8_t* out = bytes.data() + at;
+    for (std::size_t i = 0; i < size; ++i) out[i] = start[i];
+}
+
 struct Search {
     const void* address;
     std::vector<std::uint8_t> bytes;
@@ -55,7 +66,7 @@ int collectWritableSegments(dl_phdr_info* info, size_t, void* data) {
         const auto& segment = info->dlpi_phdr[i];
         if (segment.p_type != PT_LOAD || !(segment.p_flags & PF_W)) continue;
         const auto* start = reinterpret_cast<const std::uint8_t*>(info->dlpi_addr + segment.p_vaddr);
-        search.bytes.insert(search.bytes.end(), start, start + segment.p_memsz);
+        appendBytes(search.bytes, start, segment.p_memsz);
     }
     search.found = true;
     return 1;
