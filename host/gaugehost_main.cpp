@@ -1,7 +1,9 @@
 // gaugehost: the bench host's command line.
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 #include <cstdlib>
 #include <iostream>
 #include <string>
@@ -12,9 +14,22 @@
 namespace {
 
 // Each module's gauges in Linkage order with their default width and background size.
-int printGaugeTable(const std::vector<std::string>& modules, const std::vector<std::string>& folders) {
+// Every module file in the folders, by name.
+std::vector<std::string> modulesIn(const std::vector<std::string>& folders) {
+    std::vector<std::string> names;
+    for (const auto& folder : folders) {
+        for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+            if (entry.path().extension() == gaugehost::ModuleLibrary::kFileExtension) names.push_back(entry.path().stem().string());
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+int printGaugeTable(std::vector<std::string> modules, const std::vector<std::string>& folders) {
     gaugehost::PanelHost host;
     for (const auto& folder : folders) host.addModuleFolder(folder);
+    if (modules.empty()) modules = modulesIn(folders);
     std::printf("%-16s %-22s %10s %12s %s\n", "module", "gauge", "width (mm)", "size (px)", "gauge callback");
     for (const auto& name : modules) {
         gaugehost::Module& module = host.loadModule(name);
@@ -39,12 +54,12 @@ int main(int argc, char** argv) {
 
     std::vector<std::string> modules;
     auto* gauges = app.add_subcommand("gauges", "print each module's gauges with their sizes");
-    gauges->add_option("modules", modules, "module names or module files")->required();
+    gauges->add_option("modules", modules, "module names or module files; every module in the folders when none");
 
     CLI11_PARSE(app, argc, argv);
     try {
         if (*gauges) return printGaugeTable(modules, folders);
-    } catch (const gaugehost::HostError& error) {
+    } catch (const std::exception& error) {
         std::cerr << "gaugehost: " << error.what() << '\n';
         return 1;
     }
