@@ -78,6 +78,12 @@ void validateHeader(const gauge::GaugeHeader& header, const std::string& module)
 // ---------------------------------------------------------------------------------------------
 // Module
 
+std::vector<TreeEntry> drawingOrder(const gauge::GaugeHeader& header) {
+    std::vector<TreeEntry> entries;
+    walkTree(header, [&](gauge::Element* element, int depth) { entries.push_back({element, depth}); });
+    return entries;
+}
+
 gauge::GaugeHeader* Module::gauge(const std::string& name) const {
     for (auto* header : gauges_) {
         if (name == header->gaugeName) return header;

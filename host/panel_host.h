@@ -60,6 +60,15 @@ struct ElementState {
     std::string text{};
 };
 
+struct TreeEntry {
+    gauge::Element* element;
+    int depth;  // 0 for the root
+};
+
+// A gauge's elements in drawing order: a parent before its children, the children in list order.
+// Throws HostError for a tree too deep or too large to be sound.
+std::vector<TreeEntry> drawingOrder(const gauge::GaugeHeader& header);
+
 class Module {
 public:
     const std::string& name() const { return name_; }
