@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -184,6 +185,48 @@ TEST_F(Fixture, TooltipsAndCursors) {
     EXPECT_EQ(map.cursorAt(15, 5), gauge::cursor::kGrab);
     EXPECT_EQ(map.cursorAt(45, 32), gauge::cursor::kRightArrow);
     EXPECT_EQ(map.cursorAt(35, 12), gauge::cursor::kNone);
+}
+
+}  // namespace
+
+namespace {
+
+class Services : public Fixture {
+protected:
+    Services() : gauge(create("BenchFixture", "Services")) {}
+    gaugehost::GaugeInstance& gauge;
+};
+
+TEST_F(Services, GpsRecordBindsAtTheFirstPreDrawThatSucceeds) {
+    takeKeyEvents();
+    host.runCycles(2);
+    EXPECT_TRUE(takeKeyEvents().empty()) << "no record is provided yet";
+    host.provideGpsRecord(16);
+    const std::uint32_t first = 1234;
+    const double second = 56.9;
+    std::memcpy(host.gpsRecord(), &first, sizeof first);
+    std::memcpy(host.gpsRecord() + 8, &second, sizeof second);
+    host.runCycles(1);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE007, 1234}, {0xE007, 56}}));
+    // Withholding the record later leaves the module's binding as it was made.
+    host.withholdGpsRecord();
+    host.runCycles(1);
+    EXPECT_EQ(takeKeyEvents().size(), 2u);
+}
+
+TEST_F(Services, NamedVariablesAreRegisteredCheckedReadAndWritten) {
+    EXPECT_EQ(host.namedVariable("BenchFixtureCount"), 0.0) << "registered and published at creation";
+    host.runCycles(2);
+    EXPECT_EQ(host.namedVariable("BenchFixtureCount"), 0.0) << "no input exists yet";
+    EXPECT_FALSE(host.namedVariable("BenchFixtureInput").has_value());
+    host.setNamedVariable("BenchFixtureInput", 2.7);
+    host.runCycles(3);
+    EXPECT_EQ(host.namedVariable("BenchFixtureCount"), 3.0);
+    const auto events = takeKeyEvents();
+    ASSERT_FALSE(events.empty());
+    EXPECT_EQ(events.back(), (KeyEvent{0xE008, 2}));
+    EXPECT_EQ(host.namedVariableId("BenchFixtureCount"), 0);
+    EXPECT_EQ(host.namedVariableId("Nothing"), -1);
 }
 
 }  // namespace
