@@ -40,18 +40,6 @@ void walkTree(const gauge::GaugeHeader& header, Visit&& visit) {
     walkTree(header.elementList[0], 0, count, std::string("gauge ") + header.gaugeName, visit);
 }
 
-// A variable's value as a number, read in its own form.
-double numericValue(const gauge::ModuleVariable& variable) {
-    if (VariableStore::isIntegerForm(variable.token)) {
-        std::int32_t integer;
-        std::memcpy(&integer, variable.value, sizeof integer);
-        return integer;
-    }
-    double real;
-    std::memcpy(&real, variable.value, sizeof real);
-    return real;
-}
-
 void validateHeader(const gauge::GaugeHeader& header, const std::string& module) {
     const auto where = "module " + module + " gauge " + (header.gaugeName ? header.gaugeName : "(unnamed)");
     if (header.gaugeName == nullptr) throw HostError("module " + module + ": a gauge header has no name");
@@ -322,7 +310,7 @@ void PanelHost::updateElement(GaugeInstance& gauge, ElementState& state, GaugeIn
     // An axis with a callback takes the callback's value, otherwise its variable's.
     auto drive = [&](auto* typed, gauge::ModuleVariable& source, auto callback, bool first) {
         refresh(source);
-        const double value = callback != nullptr ? callback(typed) : (source.token != 0 ? numericValue(source) : 0.0);
+        const double value = callback != nullptr ? callback(typed) : (source.token != 0 ? VariableStore::decode(source.token, source.value) : 0.0);
         if (first && callback != nullptr) state.returned = value;
         return value;
     };

@@ -40,17 +40,18 @@ VariableStore::Raw VariableStore::raw(std::uint32_t token) const {
     return raw;
 }
 
-double VariableStore::value(std::uint32_t token) const {
-    const Raw r = raw(token);
+double VariableStore::decode(std::uint32_t token, const unsigned char (&bytes)[8]) {
     if (isIntegerForm(token)) {
         std::int32_t integer;
-        std::memcpy(&integer, r.bytes, sizeof integer);
+        std::memcpy(&integer, bytes, sizeof integer);
         return integer;
     }
     double real;
-    std::memcpy(&real, r.bytes, sizeof real);
+    std::memcpy(&real, bytes, sizeof real);
     return real;
 }
+
+double VariableStore::value(std::uint32_t token) const { return decode(token, raw(token).bytes); }
 
 void VariableStore::read(std::uint32_t token, unsigned char (&bytes)[8]) {
     if (findHostVariable(token) == nullptr && !values_.contains(token)) unknownTokensRead_.insert(token);

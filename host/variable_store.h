@@ -24,6 +24,8 @@ public:
     const std::set<std::uint32_t>& unknownTokensRead() const { return unknownTokensRead_; }
 
     static bool isIntegerForm(std::uint32_t token);
+    // Eight value bytes as a number, read in the token's form.
+    static double decode(std::uint32_t token, const unsigned char (&bytes)[8]);
 
 private:
     struct Raw {
