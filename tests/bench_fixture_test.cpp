@@ -4,11 +4,8 @@
 
 #include <cmath>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 
 #include "support/bench.h"
-#include "tools/picturegen/bitmap_writer.h"
 
 namespace {
 
@@ -27,27 +24,10 @@ constexpr std::uint32_t kIconValue = 0xF006;
 enum { kTableNeedle = 1, kWholeTurnNeedle, kRateLimitedNeedle, kBareNeedle, kFallingNeedle, kDrum, kCard, kSlider,
        kReadout, kLamp };
 
-// The fixture carries no pictures of its own; the test draws plain ones beside it.
-void writeFixturePictures(const std::filesystem::path& folder) {
-    std::filesystem::create_directories(folder);
-    const std::tuple<std::uint32_t, int, int> pictures[] = {
-        {0x100, 60, 60}, {0x101, 20, 4}, {0x102, 18, 240}, {0x103, 18, 24}, {0x104, 40, 40},
-        {0x105, 20, 20}, {0x106, 4, 4},  {0x107, 8, 8},    {0x108, 8, 8}};
-    for (auto [id, width, height] : pictures) {
-        picturegen::PixelImage image{.width = width, .height = height,
-                                     .pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x808080)};
-        const auto bytes = picturegen::encodeBmp(image, 8);
-        std::ofstream(folder / picturegen::bitmapFileName(id), std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    }
-}
-
 class Fixture : public BenchTest {
 protected:
     Fixture() {
-        const std::filesystem::path folder = requiredEnvironment("GAUGE_FIXTURE_PATH");
-        writeFixturePictures(folder / "BenchFixture.bitmaps");
-        host.addModuleFolder(folder);
+        host.addModuleFolder(requiredEnvironment("GAUGE_FIXTURE_PATH"));
         gauge_ = &create("BenchFixture", "Instruments");
     }
 
