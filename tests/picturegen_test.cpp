@@ -1,3 +1,4 @@
+#include "host/needle_geometry.h"
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
@@ -6,10 +7,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <numbers>
 #include <set>
 #include <span>
 #include <sstream>
@@ -27,6 +32,7 @@ using picturegen::PixelImage;
 namespace kit = picturegen::kit;
 
 constexpr std::uint32_t kPureBlack = 0x000000;
+constexpr std::uint32_t kWindowBlack = 0x010101;
 
 // ---------------------------------------------------------------------------------------------
 // A BMP reader of its own, so that the writer is checked against the file format, not against itself.
@@ -128,6 +134,41 @@ std::set<std::uint32_t> coloursOf(const PixelImage& image) {
     return {image.pixels.begin(), image.pixels.end()};
 }
 
+int channel(std::uint32_t colour, int shift) {
+    return static_cast<int>((colour >> shift) & 0xFF);
+}
+
+// The largest difference of one colour channel.
+int channelDistance(std::uint32_t a, std::uint32_t b) {
+    int largest = 0;
+    for (int shift : {16, 8, 0}) largest = std::max(largest, std::abs(channel(a, shift) - channel(b, shift)));
+    return largest;
+}
+
+int brightness(std::uint32_t colour) {
+    return channel(colour, 16) + channel(colour, 8) + channel(colour, 0);
+}
+
+// Draws through the picture generator's own pipeline (smoothing, transparency, edge black).
+std::function<void(cairo_t*)> currentSketch;
+
+void drawCurrentSketch(cairo_t* cr, const Picture&) {
+    currentSketch(cr);
+}
+
+PixelImage sketch(int width, int height, std::function<void(cairo_t*)> drawing) {
+    currentSketch = std::move(drawing);
+    return picturegen::renderPicture(
+        {.id = 1, .width = width, .height = height, .bitsPerPixel = 8, .draw = drawCurrentSketch});
+}
+
+// Which pixels show: everything but pure black.
+std::vector<bool> shownPixels(const PixelImage& image) {
+    std::vector<bool> shown;
+    for (std::uint32_t colour : image.pixels) shown.push_back(colour != kPureBlack);
+    return shown;
+}
+
 // ---------------------------------------------------------------------------------------------
 // The writer
 
@@ -215,16 +256,41 @@ TEST(ModuleWriter, RefusesListWithTwicePictureIdAndWritesNothing) {
     EXPECT_TRUE(std::filesystem::is_empty(scratch.path()));
 }
 
-TEST(ModuleWriter, NamesThePictureThatHasTooManyColours) {
+TEST(ModuleWriter, WritesAnEightBitPictureOfManyColoursWithAPaletteOfItsOwn) {
     const Picture pictures[] = {
         {.id = 0x107, .width = 300, .height = 2, .bitsPerPixel = 8, .draw = paintRamp},
+        {.id = 0x109, .width = 300, .height = 2, .bitsPerPixel = 24, .draw = paintRamp},
     };
     const ScratchDirectory scratch;
-    const std::string error = errorOf({.moduleName = "Ramp", .pictures = pictures}, scratch.path());
+    picturegen::writeModulePictures({.moduleName = "Ramp", .pictures = pictures}, scratch.path());
 
-    EXPECT_NE(error.find("0x107"), std::string::npos) << error;
-    EXPECT_NE(error.find("Ramp"), std::string::npos) << error;
-    EXPECT_NE(error.find("300"), std::string::npos) << error;
+    const PixelImage drawn = picturegen::renderPicture(pictures[0]);
+    ASSERT_GT(coloursOf(drawn).size(), 256u);
+    const DecodedBmp paletted = decodeBmp(readFile(scratch.path() / "0x107.bmp"));
+    EXPECT_LE(paletted.palette.size(), 256u);
+    int largestError = 0;
+    for (std::size_t at = 0; at < drawn.pixels.size(); ++at) {
+        largestError = std::max(largestError, channelDistance(paletted.image.pixels[at], drawn.pixels[at]));
+    }
+    EXPECT_LE(largestError, 4);
+    EXPECT_EQ(decodeBmp(readFile(scratch.path() / "0x109.bmp")).image.pixels, drawn.pixels)
+        << "a 24-bit picture is written as drawn";
+}
+
+// Leaves the context in an error state, as a faulty drawing would.
+void restoreWithoutSave(cairo_t* cr, const Picture&) {
+    cairo_restore(cr);
+}
+
+TEST(ModuleWriter, NamesThePictureWhoseDrawingFails) {
+    const Picture pictures[] = {
+        {.id = 0x10A, .width = 4, .height = 4, .bitsPerPixel = 8, .draw = restoreWithoutSave},
+    };
+    const ScratchDirectory scratch;
+    const std::string error = errorOf({.moduleName = "Faulty", .pictures = pictures}, scratch.path());
+
+    EXPECT_NE(error.find("0x10A"), std::string::npos) << error;
+    EXPECT_NE(error.find("Faulty"), std::string::npos) << error;
 }
 
 TEST(ModuleWriter, RefusesOutputPathThatIsAFile) {
@@ -291,6 +357,25 @@ TEST(ModuleWriter, WritesEveryPictureAtItsDeclaredSizeWithManifestAndResourceScr
             EXPECT_EQ(bmp.image.width, width);
             EXPECT_EQ(bmp.image.height, height);
             EXPECT_EQ(bmp.bitsPerPixel, depth);
+
+            // Whatever its palette, the picture as written is transparent and near-black exactly where it was drawn so.
+            const auto& pictures = expected.module->pictures;
+            const auto picture = std::find_if(pictures.begin(), pictures.end(), [&](const Picture& candidate) {
+                return picturegen::bitmapFileName(candidate.id) == id + ".bmp";
+            });
+            ASSERT_NE(picture, pictures.end());
+            const PixelImage drawn = picturegen::renderPicture(*picture);
+            if (depth == 24) {
+                EXPECT_EQ(bmp.image.pixels, drawn.pixels);
+                continue;
+            }
+            int moved = 0;
+            for (std::size_t at = 0; at < drawn.pixels.size(); ++at) {
+                for (std::uint32_t kept : {kPureBlack, kWindowBlack}) {
+                    moved += (drawn.pixels[at] == kept) != (bmp.image.pixels[at] == kept);
+                }
+            }
+            EXPECT_EQ(moved, 0);
         }
     }
 }
@@ -371,57 +456,86 @@ TEST(Pictures, GearPlateIsOpaqueAndOtherPicturesLieOnBlack) {
     }
 }
 
-struct LampIcon {
-    std::uint32_t id;
-    int x, y;  // where GearPos places the icon on the plate
-    kit::LampColour colour;
-};
-
-// A lit lamp icon burns exactly over its dark lamp: where the icon is not transparent, the plate
-// shows a lamp; where the icon is transparent, the plate shows bare paint.
-TEST(Pictures, LitLampIconsCoverTheirDarkLampsExactly) {
-    const PixelImage plate = render(landingGearPictures, 0x130);
-    const LampIcon icons[] = {
-        {0x136, 109, 332, kit::kAmberLamp},
-        {0x138, 109, 93, kit::kBlueLamp},
-        {0x141, 61, 214, kit::kRedLamp},
-    };
-    for (const LampIcon& icon : icons) {
-        SCOPED_TRACE(picturegen::bitmapFileName(icon.id));
-        const PixelImage lit = render(landingGearPictures, icon.id);
-        EXPECT_TRUE(coloursOf(lit).contains(icon.colour.lit.packed()));
-        EXPECT_FALSE(coloursOf(lit).contains(icon.colour.dark.packed()));
-
-        std::set<std::uint32_t> plateColoursUnderLamps;
-        int mismatches = 0;
-        for (int y = 0; y < lit.height; ++y) {
-            for (int x = 0; x < lit.width; ++x) {
-                const std::uint32_t under = plate.at(icon.x + x, icon.y + y);
-                const bool iconShows = lit.at(x, y) != kPureBlack;
-                const bool plateShowsLamp = under != kit::kPanelBlack.packed();
-                mismatches += iconShows != plateShowsLamp;
-                if (iconShows) plateColoursUnderLamps.insert(under);
-            }
-        }
-        EXPECT_EQ(mismatches, 0);
-        EXPECT_TRUE(plateColoursUnderLamps.contains(icon.colour.dark.packed()));
-    }
-}
-
 struct InkBox {
     int left, top, right, bottom;
 };
 
-InkBox inkOf(const PixelImage& image) {
+// The box around everything but pure black, within the columns from fromX up to toX.
+InkBox inkOf(const PixelImage& image, int fromX, int toX) {
     InkBox box{image.width, image.height, -1, -1};
     for (int y = 0; y < image.height; ++y) {
-        for (int x = 0; x < image.width; ++x) {
+        for (int x = fromX; x < toX; ++x) {
             if (image.at(x, y) == kPureBlack) continue;
             box = {std::min(box.left, x), std::min(box.top, y), std::max(box.right, x), std::max(box.bottom, y)};
         }
     }
     return box;
 }
+
+InkBox inkOf(const PixelImage& image) {
+    return inkOf(image, 0, image.width);
+}
+
+struct LampIcon {
+    std::uint32_t id;
+    int x, y;  // where GearPos places the icon on the plate
+    int lampCount;
+    kit::LampColour colour;
+};
+
+// The shift of the channel that a colour has most of.
+int strongestChannel(std::uint32_t colour) {
+    int strongest = 16;
+    for (int shift : {8, 0}) {
+        if (channel(colour, shift) > channel(colour, strongest)) strongest = shift;
+    }
+    return strongest;
+}
+
+// A lit lamp icon burns exactly over its dark lamp. Where the icon is transparent the plate shows
+// bare paint, so no part of the dark lamp peeks out; where the icon shows over bare paint, it is
+// only the faintest edge. At each lamp's centre the icon burns brighter than the dark lens beneath,
+// in the same hue.
+TEST(Pictures, LitLampIconsCoverTheirDarkLampsExactly) {
+    constexpr int kFaint = 4;
+    const PixelImage plate = render(landingGearPictures, 0x130);
+    const LampIcon icons[] = {
+        {0x136, 109, 332, 2, kit::kAmberLamp},
+        {0x138, 109, 93, 2, kit::kBlueLamp},
+        {0x141, 61, 214, 1, kit::kRedLamp},
+    };
+    for (const LampIcon& icon : icons) {
+        SCOPED_TRACE(picturegen::bitmapFileName(icon.id));
+        const PixelImage lit = render(landingGearPictures, icon.id);
+        const std::uint32_t paint = plate.at(icon.x, icon.y);  // the box's corner is bare plate
+        int lampOutside = 0;
+        int iconOverPaint = 0;
+        for (int y = 0; y < lit.height; ++y) {
+            for (int x = 0; x < lit.width; ++x) {
+                const int departure = channelDistance(plate.at(icon.x + x, icon.y + y), paint);
+                const std::uint32_t shown = lit.at(x, y);
+                lampOutside += shown == kPureBlack && departure > kFaint;
+                iconOverPaint += shown != kPureBlack && departure == 0 && channelDistance(shown, kPureBlack) > kFaint;
+            }
+        }
+        EXPECT_EQ(lampOutside, 0);
+        EXPECT_EQ(iconOverPaint, 0);
+
+        const int share = lit.width / icon.lampCount;
+        for (int lamp = 0; lamp < icon.lampCount; ++lamp) {
+            const InkBox ink = inkOf(lit, lamp * share, (lamp + 1) * share);
+            ASSERT_LE(ink.left, ink.right) << "lamp " << lamp << " is missing";
+            const int x = (ink.left + ink.right) / 2;
+            const int y = (ink.top + ink.bottom) / 2;
+            const std::uint32_t burning = lit.at(x, y);
+            const std::uint32_t dark = plate.at(icon.x + x, icon.y + y);
+            EXPECT_GT(brightness(burning), brightness(dark) + 300) << "lamp " << lamp;
+            EXPECT_EQ(strongestChannel(burning), strongestChannel(icon.colour.lit.packed())) << "lamp " << lamp;
+            EXPECT_EQ(strongestChannel(dark), strongestChannel(icon.colour.dark.packed())) << "lamp " << lamp;
+        }
+    }
+}
+
 
 // How far the ink stretches towards one side of the picture.
 int reachTowards(const InkBox& box, kit::Direction direction) {
@@ -463,26 +577,345 @@ TEST(Pictures, EachPositionOfAMovingPartReachesFurthestItsOwnWay) {
 // ---------------------------------------------------------------------------------------------
 // The drawing kit
 
-void drawLabelOnPlate(cairo_t* cr, const Picture& picture) {
-    kit::fill(cr, kit::kPanelBlack);
-    kit::label(cr, "PUMP ON", {picture.width / 2.0, picture.height / 2.0}, 18, kit::kLabelWhite);
+// Drawing antialiased against transparency: an edge pixel blends toward the edge black, so the
+// white disc's rim holds greys, none of them pure black and none lighter than what was drawn.
+TEST(DrawingKit, SmoothsEdgesTowardEdgeBlackAndNeverDrawsPureBlack) {
+    const PixelImage image = sketch(40, 40, [](cairo_t* cr) {
+        kit::fill(cr, kit::kTransparent);
+        kit::disc(cr, {20, 20}, 12.5, kit::kLabelWhite);
+    });
+    EXPECT_EQ(image.at(20, 20), kit::kLabelWhite.packed());
+    EXPECT_EQ(image.at(0, 0), kPureBlack);
+    int edgePixels = 0;
+    for (std::uint32_t colour : image.pixels) {
+        if (colour == kPureBlack || colour == kit::kLabelWhite.packed()) continue;
+        ++edgePixels;
+        EXPECT_EQ(channel(colour, 16), channel(colour, 8));
+        EXPECT_EQ(channel(colour, 8), channel(colour, 0));
+        EXPECT_GE(channel(colour, 0), kit::kEdgeBlack.b);
+        EXPECT_LT(channel(colour, 0), kit::kLabelWhite.b);
+    }
+    EXPECT_GT(edgePixels, 40) << "the rim is smoothed";
 }
 
-void drawLitLampOnBlack(cairo_t* cr, const Picture& picture) {
-    kit::fill(cr, kit::kTransparent);
-    kit::lamp(cr, {picture.width / 2.0, picture.height / 2.0}, 20, kit::kRedLamp, kit::LampState::Lit);
+struct BlackRuleCase {
+    const char* what;
+    std::function<void(cairo_t*)> drawing;
+    std::uint32_t expected;  // every pixel of the picture
+};
+
+TEST(DrawingKit, PureBlackOnlyWhereNothingIsDrawn) {
+    const BlackRuleCase cases[] = {
+        {"nothing drawn", [](cairo_t*) {}, kPureBlack},
+        {"black painted with cairo itself is drawn, near black",
+         [](cairo_t* cr) {
+             cairo_set_source_rgb(cr, 0, 0, 0);
+             cairo_paint(cr);
+         },
+         kit::kEdgeBlack.packed()},
+        {"a mask's window colour stays exact", [](cairo_t* cr) { kit::fill(cr, kit::kNearBlack); }, kWindowBlack},
+        {"painting in transparency clears",
+         [](cairo_t* cr) {
+             kit::fill(cr, kit::kMetalGrey);
+             kit::fill(cr, kit::kTransparent);
+         },
+         kPureBlack},
+    };
+    for (const BlackRuleCase& rule : cases) {
+        EXPECT_EQ(coloursOf(sketch(12, 12, rule.drawing)), std::set<std::uint32_t>{rule.expected}) << rule.what;
+    }
 }
 
-// Smoothing would blend edges into in-between shades; without it a picture holds only the colours drawn.
-TEST(DrawingKit, DrawsOnlyTheColoursItIsGiven) {
-    const Picture label{.id = 1, .width = 120, .height = 30, .bitsPerPixel = 8, .draw = drawLabelOnPlate};
-    EXPECT_EQ(coloursOf(picturegen::renderPicture(label)),
-              (std::set<std::uint32_t>{kit::kPanelBlack.packed(), kit::kLabelWhite.packed()}));
+TEST(DrawingKit, TransparentPaintCutsAHoleThatBlendsIntoItsSurround) {
+    const PixelImage image = sketch(30, 30, [](cairo_t* cr) {
+        kit::fill(cr, kit::kMetalGrey);
+        kit::disc(cr, {15, 15}, 8.5, kit::kTransparent);
+    });
+    EXPECT_EQ(image.at(15, 15), kPureBlack);
+    EXPECT_EQ(image.at(2, 2), kit::kMetalGrey.packed());
+    const std::uint32_t rim = image.at(15, 6);  // half covered by the hole
+    EXPECT_NE(rim, kPureBlack);
+    EXPECT_LT(channel(rim, 0), kit::kMetalGrey.b);
+}
 
-    const Picture lamp{.id = 2, .width = 50, .height = 50, .bitsPerPixel = 8, .draw = drawLitLampOnBlack};
-    EXPECT_EQ(coloursOf(picturegen::renderPicture(lamp)),
-              (std::set<std::uint32_t>{kPureBlack, kit::kPanelGrey.packed(), kit::kLampBody.packed(),
-                                       kit::kRedLamp.lit.packed(), kit::kLampGlint.packed()}));
+// ---------------------------------------------------------------------------------------------
+// The palette reducer
+
+// Many colours, and next to pure black and the window colour every colour whose channels are 0, 1
+// or 2: a palette entry chosen for them would lie on one of the two kept colours.
+PixelImage manyColoursWithDarkOnes() {
+    std::vector<std::uint32_t> darkOnes;
+    for (std::uint32_t code = 0; code < 27; ++code) {
+        const std::uint32_t colour = (code / 9) << 16 | (code / 3 % 3) << 8 | code % 3;
+        if (colour != kPureBlack && colour != kWindowBlack) darkOnes.push_back(colour);
+    }
+    // The many colours outweigh the dark ones, so that these share palette entries.
+    PixelImage image{96, 120, {}};
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            std::uint32_t colour;
+            if (y < 96) {
+                colour = static_cast<std::uint32_t>(x * 2 + 40) << 16 | static_cast<std::uint32_t>(y * 5 % 256) << 8 |
+                         static_cast<std::uint32_t>(x + y);
+            } else if (x < 32) {
+                colour = kPureBlack;
+            } else if (x < 64) {
+                colour = kWindowBlack;
+            } else {
+                colour = darkOnes[(x * 7 + y) % darkOnes.size()];
+            }
+            image.pixels.push_back(colour);
+        }
+    }
+    return image;
+}
+
+TEST(PaletteReducer, KeepsPureBlackAndWindowBlackExactlyAndMakesNeitherElsewhere) {
+    const PixelImage image = manyColoursWithDarkOnes();
+    ASSERT_GT(coloursOf(image).size(), 1000u);
+    const PixelImage reduced = picturegen::reduceToPalette(image);
+
+    ASSERT_EQ(reduced.pixels.size(), image.pixels.size());
+    EXPECT_LE(coloursOf(reduced).size(), 256u);
+    int moved = 0;
+    long error = 0;
+    int darkError = 0;
+    for (std::size_t at = 0; at < image.pixels.size(); ++at) {
+        for (std::uint32_t kept : {kPureBlack, kWindowBlack}) {
+            moved += (image.pixels[at] == kept) != (reduced.pixels[at] == kept);
+        }
+        const int distance = channelDistance(image.pixels[at], reduced.pixels[at]);
+        error += distance;
+        if (brightness(image.pixels[at]) <= 6) darkError = std::max(darkError, distance);
+    }
+    EXPECT_EQ(moved, 0);
+    EXPECT_LE(static_cast<double>(error) / image.pixels.size(), 8.0) << "the palette fits the picture";
+    EXPECT_LE(darkError, 3) << "dark colours stay dark";
+}
+
+TEST(PaletteReducer, LeavesAPictureOfAtMost256ColoursAsItIs) {
+    PixelImage image{16, 16, {}};
+    for (std::uint32_t index = 0; index < 256; ++index) image.pixels.push_back(index * 0x010101 / 2 + (index & 1));
+    ASSERT_EQ(coloursOf(image).size(), 256u);
+    EXPECT_EQ(picturegen::reduceToPalette(image).pixels, image.pixels);
+}
+
+// ---------------------------------------------------------------------------------------------
+// Dials and needles
+
+struct Polar {
+    double angle;     // degrees clockwise from +x
+    double distance;  // from the centre
+};
+
+// The ink's centre of weight seen from a point, counting only ink within the given distances.
+Polar inkCentre(const PixelImage& image, kit::Point from, double nearest, double farthest) {
+    double sumX = 0, sumY = 0, weight = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const double dx = x + 0.5 - from.x;
+            const double dy = y + 0.5 - from.y;
+            const double distance = std::hypot(dx, dy);
+            if (distance < nearest || distance > farthest || image.at(x, y) == kPureBlack) continue;
+            const double ink = brightness(image.at(x, y));
+            sumX += ink * dx;
+            sumY += ink * dy;
+            weight += ink;
+        }
+    }
+    return {std::atan2(sumY, sumX) * 180 / std::numbers::pi, std::hypot(sumX, sumY) / weight};
+}
+
+double angleDifference(double a, double b) {
+    return std::abs(std::remainder(a - b, 360.0));
+}
+
+constexpr kit::ScaleStyle kScale{.outerRadius = 140, .majorLength = 16, .majorWidth = 3, .minorLength = 8,
+                                 .minorWidth = 1.5, .numeralRadius = 105, .numeralSize = 18,
+                                 .ink = kit::kLabelWhite};
+
+// A dial printed for a vertical speed needle's table: each table point gets its mark, and the host's
+// needle for that table value points exactly at it.
+TEST(DrawingKit, PrintedMarkLiesWhereTheHostPointsTheNeedleForItsValue) {
+    const gauge::Point pivot{155, 151};
+    gauge::NonlinearityEntry table[] = {
+        {.x = 296, .y = 168, .value = -2000}, {.x = 244, .y = 263, .value = -1500},
+        {.x = 125, .y = 294, .value = -1000}, {.x = 30, .y = 234, .value = -500},
+        {.x = 18, .y = 150, .value = 0},      {.x = 28, .y = 65, .value = 500},
+        {.x = 122, .y = 4, .value = 1000},    {.x = 242, .y = 35, .value = 1500},
+        {.x = 295, .y = 131, .value = 2000},
+    };
+    gaugehost::computeTableAngles(table, pivot);
+    const kit::Point centre{static_cast<double>(pivot.x), static_cast<double>(pivot.y)};
+    for (const gauge::NonlinearityEntry& entry : table) {
+        SCOPED_TRACE(entry.value);
+        const kit::ScaleMark mark{.angle = kit::angleTowards(centre, {static_cast<double>(entry.x),
+                                                                      static_cast<double>(entry.y)})};
+        const PixelImage dial = sketch(302, 302, [&](cairo_t* cr) { kit::dialScale(cr, centre, kScale, {&mark, 1}); });
+        const Polar tick = inkCentre(dial, centre, 0, kScale.outerRadius + 2);
+        EXPECT_LT(angleDifference(tick.angle, gaugehost::angleForValue(table, entry.value)), 0.3);
+        EXPECT_NEAR(tick.distance, kScale.outerRadius - kScale.majorLength / 2, 0.5);
+    }
+}
+
+TEST(DrawingKit, TicksAndNumeralsSitAtTheirAnglesAndRadii) {
+    const kit::Point centre{150, 150};
+    for (double angle : {0.0, 37.5, 90.0, 200.0, 315.0}) {
+        SCOPED_TRACE(angle);
+        const kit::ScaleMark marks[] = {{.angle = angle, .tick = kit::Tick::Major, .numeral = "10"},
+                                        {.angle = angle + 180, .tick = kit::Tick::Minor}};
+        const PixelImage dial = sketch(300, 300, [&](cairo_t* cr) {
+            kit::dialFace(cr, centre, 145, kit::kPanelBlack);
+            kit::dialScale(cr, centre, kScale, marks);
+        });
+        // Only the marks are brighter than the face; the face alone weighs nothing here.
+        PixelImage ink = dial;
+        for (std::uint32_t& colour : ink.pixels) {
+            if (brightness(colour) < 3 * 100) colour = kPureBlack;
+        }
+        const Polar major = inkCentre(ink, centre, kScale.outerRadius - kScale.majorLength - 1, kScale.outerRadius + 1);
+        EXPECT_LT(angleDifference(major.angle, angle), 0.5) << "the opposite minor tick pulls it nowhere";
+        const Polar numeral = inkCentre(ink, centre, 60, kScale.outerRadius - kScale.majorLength - 2);
+        EXPECT_LT(angleDifference(numeral.angle, angle), 2.0);
+        EXPECT_NEAR(numeral.distance, kScale.numeralRadius, 2.0);
+        const PixelImage minorOnly =
+            sketch(300, 300, [&](cairo_t* cr) { kit::dialScale(cr, centre, kScale, {&marks[1], 1}); });
+        const Polar minor = inkCentre(minorOnly, centre, 0, kScale.outerRadius + 2);
+        EXPECT_LT(angleDifference(minor.angle, angle + 180), 0.5);
+        EXPECT_NEAR(minor.distance, kScale.outerRadius - kScale.minorLength / 2, 0.5);
+    }
+}
+
+TEST(DrawingKit, NeedlePointsFromItsPivotAlongItsAngle) {
+    const kit::NeedleStyle style{.length = 80, .tail = 20, .width = 6, .colour = kit::kLabelWhite,
+                                 .tailColour = kit::kPanelGrey, .hubRadius = 5, .hubColour = kit::kMetalGrey};
+    // The same needle with a bright tail and a dim pointer shows where the tail lies.
+    kit::NeedleStyle brightTail = style;
+    std::swap(brightTail.colour, brightTail.tailColour);
+    const kit::Point pivot{100, 100};
+    const auto brightOnly = [](PixelImage image) {
+        for (std::uint32_t& colour : image.pixels) {
+            if (brightness(colour) < 3 * 100) colour = kPureBlack;
+        }
+        return image;
+    };
+    for (double angle : {0.0, 90.0, 215.0, 330.0}) {
+        SCOPED_TRACE(angle);
+        const PixelImage image = sketch(200, 200, [&](cairo_t* cr) { kit::needle(cr, pivot, angle, style); });
+        EXPECT_LT(angleDifference(inkCentre(image, pivot, 30, 200).angle, angle), 0.5);
+        double reach = 0;
+        double brightReach = 0;
+        for (int y = 0; y < image.height; ++y) {
+            for (int x = 0; x < image.width; ++x) {
+                if (image.at(x, y) == kPureBlack) continue;
+                const double distance = std::hypot(x + 0.5 - pivot.x, y + 0.5 - pivot.y);
+                reach = std::max(reach, distance);
+                if (brightness(image.at(x, y)) >= 3 * 100) brightReach = std::max(brightReach, distance);
+            }
+        }
+        EXPECT_LE(reach, style.length + 1.5);
+        EXPECT_GE(brightReach, style.length - 4) << "the pointed tip fades only at its very end";
+
+        const PixelImage tail =
+            brightOnly(sketch(200, 200, [&](cairo_t* cr) { kit::needle(cr, pivot, angle, brightTail); }));
+        const Polar tailCentre = inkCentre(tail, pivot, style.hubRadius + 1, 200);
+        EXPECT_LT(angleDifference(tailCentre.angle, angle + 180), 1.0) << "the tail lies behind the pivot";
+        EXPECT_LT(tailCentre.distance, style.tail);
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Digit strips
+
+// Where a cell's ink is: pixels nearer the ink than the face.
+std::vector<bool> digitInk(const PixelImage& image, const kit::DigitStrip& strip, kit::Box cell) {
+    const int threshold = (brightness(strip.ink.packed()) + brightness(strip.face.packed())) / 2;
+    std::vector<bool> ink;
+    for (int y = static_cast<int>(cell.y); y < static_cast<int>(cell.y + cell.height); ++y) {
+        for (int x = static_cast<int>(cell.x); x < static_cast<int>(cell.x + cell.width); ++x) {
+            ink.push_back(brightness(image.at(x, y)) > threshold);
+        }
+    }
+    return ink;
+}
+
+int differences(const std::vector<bool>& a, const std::vector<bool>& b) {
+    int count = 0;
+    for (std::size_t at = 0; at < a.size(); ++at) count += a[at] != b[at];
+    return count;
+}
+
+// Each cell of a strip shows its own digit, in order from 0 at the top: its ink matches that
+// digit's label drawn on its own and no other digit's.
+TEST(DrawingKit, DigitStripCellsAreEqualAndInOrder) {
+    const kit::DigitStrip strips[] = {
+        {.firstCell = {0, 0, 18, 24}, .leading = "", .digitSize = 18, .ink = kit::kLabelWhite, .face = {20, 20, 20}},
+        {.firstCell = {0, 0, 80, 50}, .leading = "1", .digitSize = 34, .ink = kit::kLabelWhite, .face = {20, 20, 20}},
+    };
+    for (const kit::DigitStrip& strip : strips) {
+        SCOPED_TRACE(std::string{"leading \""} + std::string{strip.leading} + "\"");
+        const int width = static_cast<int>(strip.firstCell.width);
+        const int cellHeight = static_cast<int>(strip.firstCell.height);
+        const PixelImage drawn = sketch(width, 10 * cellHeight, [&](cairo_t* cr) { kit::digitStrip(cr, strip); });
+        std::vector<std::vector<bool>> labels;
+        for (int digit = 0; digit <= 9; ++digit) {
+            const kit::Box cell = kit::digitCell(strip, digit);
+            EXPECT_EQ(cell.y, digit * cellHeight);
+            EXPECT_EQ(cell.height, cellHeight);
+            const std::string text = std::string{strip.leading} + std::to_string(digit);
+            const PixelImage alone = sketch(width, cellHeight, [&](cairo_t* cr) {
+                kit::fill(cr, strip.face);
+                kit::label(cr, text, {width / 2.0, cellHeight / 2.0}, strip.digitSize, strip.ink);
+            });
+            labels.push_back(digitInk(alone, strip, strip.firstCell));
+        }
+        for (int digit = 0; digit <= 9; ++digit) {
+            const std::vector<bool> ink = digitInk(drawn, strip, kit::digitCell(strip, digit));
+            int best = 0;
+            for (int other = 1; other <= 9; ++other) {
+                if (differences(ink, labels[other]) < differences(ink, labels[best])) best = other;
+            }
+            EXPECT_EQ(best, digit);
+            EXPECT_LE(differences(ink, labels[digit]), 3) << digit;
+        }
+    }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Parts drawn in several states, as the pictures of one icon
+
+struct TwoStates {
+    const char* part;
+    std::function<void(cairo_t*)> first, second;
+};
+
+// An icon's pictures replace one another in place, so a part's states must cover the same pixels.
+TEST(DrawingKit, EveryStateOfAPartHasTheSameOutline) {
+    const kit::Box box{4, 4, 40, 52};
+    const kit::Point centre{24, 30};
+    const TwoStates parts[] = {
+        {"lamp", [&](cairo_t* cr) { kit::lamp(cr, centre, 18, kit::kAmberLamp, kit::LampState::Dark); },
+         [&](cairo_t* cr) { kit::lamp(cr, centre, 18, kit::kAmberLamp, kit::LampState::Lit); }},
+        {"push button",
+         [&](cairo_t* cr) {
+             kit::pushButton(cr, box, kit::ButtonState::Up, kit::kPanelGrey, "ALT", 10, kit::kLabelWhite);
+         },
+         [&](cairo_t* cr) {
+             kit::pushButton(cr, box, kit::ButtonState::Pressed, kit::kPanelGrey, "ALT", 10, kit::kLabelWhite);
+         }},
+        {"rocker switch", [&](cairo_t* cr) { kit::rockerSwitch(cr, box, kit::Direction::Up, kit::kPanelGrey); },
+         [&](cairo_t* cr) { kit::rockerSwitch(cr, box, kit::Direction::Down, kit::kPanelGrey); }},
+        {"knob", [&](cairo_t* cr) { kit::knob(cr, centre, 18, 180, kit::kPanelGrey); },
+         [&](cairo_t* cr) { kit::knob(cr, centre, 18, 270, kit::kPanelGrey); }},
+    };
+    for (const TwoStates& part : parts) {
+        SCOPED_TRACE(part.part);
+        const PixelImage first = sketch(48, 60, part.first);
+        const PixelImage second = sketch(48, 60, part.second);
+        EXPECT_NE(first.pixels, second.pixels);
+        EXPECT_EQ(shownPixels(first), shownPixels(second));
+        EXPECT_GT(std::count(first.pixels.begin(), first.pixels.end(), kPureBlack), 0);
+    }
 }
 
 }  // namespace

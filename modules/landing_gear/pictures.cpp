@@ -48,11 +48,6 @@ kit::Point boxCentre(const LampBox& box) {
     return {box.x + box.width / 2.0, box.y + box.height / 2.0};
 }
 
-void drawScrew(cairo_t* cr, kit::Point centre) {
-    kit::disc(cr, centre, 6, kit::kMetalGrey);
-    kit::roundedRectangle(cr, centre.x - 5, centre.y - 1, 10, 2, 0.5, kit::kPanelGrey);
-}
-
 // A double-headed arrow standing on the plate beside the lever slot.
 void drawUpDownArrow(cairo_t* cr, double x, double top, double bottom) {
     constexpr double kHeadLength = 20;
@@ -75,11 +70,11 @@ void drawUpDownArrow(cairo_t* cr, double x, double top, double bottom) {
 void drawPlate(cairo_t* cr, const Picture& picture) {
     const double width = picture.width;
     const double height = picture.height;
-    kit::fill(cr, kit::kPanelBlack);
-    kit::roundedRectangle(cr, 6, 6, width - 12, height - 12, 14, kit::kPanelGrey);
-    kit::roundedRectangle(cr, 9, 9, width - 18, height - 18, 11, kit::kPanelBlack);
+    // The plate stands a little proud of the panel cut-out it fills.
+    kit::fill(cr, kit::mix(kit::kPanelBlack, kit::kNearBlack, 0.5));
+    kit::panelPlate(cr, {3, 3, width - 6, height - 6}, 14, kit::kPanelBlack);
     for (kit::Point screw : {kit::Point{24, 24}, {width - 24, 24}, {24, height - 24}, {width - 24, height - 24}}) {
-        drawScrew(cr, screw);
+        kit::screw(cr, screw, 7, 30);
     }
 
     kit::label(cr, "LANDING GEAR", {width / 2, 40}, 24, kit::kLabelWhite);
@@ -92,12 +87,12 @@ void drawPlate(cairo_t* cr, const Picture& picture) {
         drawLamps(cr, box, {static_cast<double>(box.x), static_cast<double>(box.y)}, kit::LampState::Dark);
     }
 
-    // The slot the lever's stem runs in, a little longer than the stem's travel.
+    // The slot the lever's stem runs in, a little longer than the stem's travel; its floor is
+    // the darkest colour the host draws.
     const double slotCentreX = kLeverX + kLeverWidth / 2.0;
     const double slotTop = kLeverY + kLeverUpKnobY - 18;
     const double slotHeight = kLeverDownKnobY - kLeverUpKnobY + 36;
-    kit::roundedRectangle(cr, slotCentreX - 11, slotTop - 3, 22, slotHeight + 6, 11, kit::kPanelGrey);
-    kit::roundedRectangle(cr, slotCentreX - 8, slotTop, 16, slotHeight, 8, kit::kNearBlack);
+    kit::recess(cr, {slotCentreX - 11, slotTop - 3, 22, slotHeight + 6}, 11, 3, kit::kNearBlack);
 
     const double arrowX = kLeverX - 37;
     kit::label(cr, "UP", {arrowX, kLeverY + 22.0}, 16, kit::kLabelWhite);
