@@ -2,6 +2,7 @@
 // bitmaps, manifest and resource script that its build packs into the module.
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
+#include "modules/radio_stack/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 #include <CLI/CLI.hpp>
@@ -17,6 +18,7 @@ namespace {
 const picturegen::ModulePictures* const kModules[] = {
     &landingGearPictures,
     &fuelAvionicsPictures,
+    &radioStackPictures,
 };
 
 std::string knownModuleNames() {
