@@ -1,12 +1,13 @@
-# `make`: sets up, builds both builds, puts the .gau modules into dist/Gauges and prints their gauges.
+# `make`: sets up, builds both builds, puts the .gau modules into dist/Gauges and prints their gauges,
+# and draws the sample panel's windows (dist/panel-<ident>.png) and a contact sheet of every gauge (dist/sheet.png).
 # `make test`: sets up, builds, and runs every test natively, under the sanitizers and under Wine.
 SHELL := /bin/sh
 NATIVE := build/native
 PRESETS := native sanitize win32
 
-.PHONY: all setup native sanitize win32 test gauges clean
+.PHONY: all setup native sanitize win32 test gauges drawings clean
 
-all: win32 gauges
+all: win32 gauges drawings
 
 setup:
 	@tools/setup-debian.sh win32
@@ -27,6 +28,11 @@ win32: native
 gauges: native
 	@$(NATIVE)/host/gaugehost --module-dir $(NATIVE)/gauges gauges
 	@echo "Shipped modules:" && ls -l dist/Gauges/*.gau
+
+# Drawn by the native bench host from the modules at their parked-aircraft host values.
+drawings: native
+	@$(NATIVE)/host/gaugehost --module-dir $(NATIVE)/gauges panel modules/panel.cfg --out-dir dist
+	@$(NATIVE)/host/gaugehost --module-dir $(NATIVE)/gauges sheet -o dist/sheet.png
 
 test: win32 sanitize
 	ctest --preset native

@@ -13,6 +13,12 @@
 #include "panel_host.h"
 #include "scenario.h"
 
+#if defined(GAUGEHOST_DRAWING)
+#include "drawing_commands.h"
+#include "gauge_renderer.h"
+#include "png_file.h"
+#endif
+
 namespace {
 
 // Folders named on the command line, then those of GAUGE_MODULE_PATH.
@@ -113,12 +119,29 @@ int main(int argc, char** argv) {
     auto* run = app.add_subcommand("run", "run scenario files and check their expectations");
     run->add_option("scenarios", scenarios, "scenario files")->required()->check(CLI::ExistingFile);
 
+#if defined(GAUGEHOST_DRAWING)
+    // The drawing commands render, panel and sheet (native build).
+    gaugehost::render::DrawingCommands drawing(app);
+#endif
+
     CLI11_PARSE(app, argc, argv);
     const auto folders = moduleFolders(folderOptions);
     try {
         if (*gauges) return printGaugeTable(modules, folders);
         if (*list) return listModule(listed, json, folders);
-        if (*run) return runScenarios(scenarios, gaugehost::ScenarioOptions{.moduleFolders = folders, .snapshot = {}});
+        if (*run) {
+            gaugehost::ScenarioOptions options{.moduleFolders = folders, .snapshot = {}};
+#if defined(GAUGEHOST_DRAWING)
+            options.snapshot = [](gaugehost::PanelHost& host, gaugehost::GaugeInstance& gauge,
+                                  const std::filesystem::path& file) {
+                gaugehost::render::writePng(gaugehost::render::GaugeRenderer().draw(gauge, host.activeSelection()), file);
+            };
+#endif
+            return runScenarios(scenarios, options);
+        }
+#if defined(GAUGEHOST_DRAWING)
+        if (auto drawn = drawing.run(folders, [&] { return modulesIn(folders); })) return *drawn;
+#endif
     } catch (const std::exception& error) {
         std::cerr << "gaugehost: " << error.what() << '\n';
         return 1;

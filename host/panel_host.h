@@ -178,6 +178,11 @@ public:
     // What the last MouseCallback returned; nullopt after a key-bound area or none.
     std::optional<gauge::BOOL> lastMouseResult() const { return lastMouseResult_; }
 
+    // The text selection being edited: highlight ranges with its id are drawn in their element's
+    // highlight colour. None unless set.
+    void setActiveSelection(std::optional<std::uint32_t> selection) { activeSelection_ = selection; }
+    std::optional<std::uint32_t> activeSelection() const { return activeSelection_; }
+
     const std::vector<ElementListCall>& elementListCalls() const { return elementListCalls_; }
 
 private:
@@ -238,6 +243,7 @@ private:
     bool gpsRecordProvided_ = false;
     std::optional<HeldButton> held_;
     std::optional<gauge::BOOL> lastMouseResult_;
+    std::optional<std::uint32_t> activeSelection_;
     std::vector<ElementListCall> elementListCalls_;
 };
 
