@@ -62,7 +62,7 @@ std::vector<std::uint8_t> readFileBytes(const fs::path& path) {
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-struct PictureSpec {
+struct ManifestEntry {
     std::uint32_t id = 0;
     std::uint32_t width = 0;
     std::uint32_t height = 0;
@@ -87,10 +87,10 @@ std::uint32_t parseManifestNumber(const std::string& text, int base, const std::
 }
 
 // One picture a line: "<id in hex> <width> <height> <bits>"; '#' starts a comment.
-std::vector<PictureSpec> readManifest(const fs::path& path) {
+std::vector<ManifestEntry> readManifest(const fs::path& path) {
     std::ifstream in(path);
     if (!in) throw std::runtime_error("cannot open " + path.string());
-    std::vector<PictureSpec> pictures;
+    std::vector<ManifestEntry> pictures;
     std::set<std::uint32_t> seen;
     int lineNumber = 0;
     for (std::string line; std::getline(in, line);) {
@@ -100,7 +100,7 @@ std::vector<PictureSpec> readManifest(const fs::path& path) {
         std::vector<std::string> tokens{std::istream_iterator<std::string>(fields), std::istream_iterator<std::string>()};
         if (tokens.empty()) continue;
         if (tokens.size() != 4) throw std::runtime_error(where + ": expected \"<id> <width> <height> <bits>\"");
-        const PictureSpec picture{parseManifestNumber(tokens[0], 16, where), parseManifestNumber(tokens[1], 10, where),
+        const ManifestEntry picture{parseManifestNumber(tokens[0], 16, where), parseManifestNumber(tokens[1], 10, where),
                                   parseManifestNumber(tokens[2], 10, where), parseManifestNumber(tokens[3], 10, where)};
         if (!seen.insert(picture.id).second) throw std::runtime_error(where + ": picture id listed twice");
         pictures.push_back(picture);
@@ -206,7 +206,7 @@ TEST_P(GaugeModuleCheck, CarriesTheGaugeVersionResource) {
 TEST_P(GaugeModuleCheck, CarriesExactlyTheManifestPictures) {
     const auto pictureDir = environmentValue("GAUGE_PICTURE_DIR");
     ASSERT_TRUE(pictureDir.has_value()) << kPictureHelp;
-    std::vector<PictureSpec> manifest;
+    std::vector<ManifestEntry> manifest;
     try {
         manifest = readManifest(fs::path(*pictureDir) / (module() + ".bitmaps") / "pictures.txt");
     } catch (const std::exception& error) {
@@ -223,12 +223,12 @@ TEST_P(GaugeModuleCheck, CarriesExactlyTheManifestPictures) {
     std::vector<std::uint32_t> bitmapIds;
     for (const petest::Resource* bitmap : bitmaps) bitmapIds.push_back(bitmap->name.number);
     std::vector<std::uint32_t> manifestIds;
-    for (const PictureSpec& picture : manifest) manifestIds.push_back(picture.id);
+    for (const ManifestEntry& picture : manifest) manifestIds.push_back(picture.id);
     std::sort(bitmapIds.begin(), bitmapIds.end());
     std::sort(manifestIds.begin(), manifestIds.end());
     EXPECT_EQ(bitmapIds, manifestIds) << "bitmap resource ids differ from the manifest";
 
-    for (const PictureSpec& picture : manifest) {
+    for (const ManifestEntry& picture : manifest) {
         SCOPED_TRACE("picture " + hex(picture.id));
         EXPECT_GE(picture.id, 0x100u);
         EXPECT_TRUE(picture.bitCount == 8 || picture.bitCount == 24) << "manifest bit count " << picture.bitCount;
