@@ -2,6 +2,7 @@
 // forwarding routines, the service-code protocol, the pictures, and the host's refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <functional>
 #include <map>
@@ -128,6 +129,48 @@ TEST_P(EveryModule, CarriesExactlyThePicturesItsTreesDraw) {
     }
     // Every gauge can be created: none of its pictures is missing.
     for (const auto& name : GetParam().gauges) EXPECT_NO_THROW(host.createGauge(module.name(), name)) << name;
+}
+
+// Pure black is the host's transparency: it may only surround what a picture shows, reaching the
+// picture's edge through pure black, never as a hole inside a face, knob or lamp.
+TEST_P(EveryModule, PureBlackOnlySurroundsWhatEachPictureShows) {
+    constexpr std::uint32_t kPureBlack = 0x000000;
+    gaugehost::Module& module = host.loadModule(GetParam().module);
+    std::set<std::uint32_t> ids;
+    for (const auto* header : module.gauges()) {
+        for (auto id : gaugehost::Module::pictureIds(*header)) ids.insert(id);
+    }
+    for (std::uint32_t id : ids) {
+        const auto& picture = module.picture(id);
+        std::vector<bool> reached(picture.pixels.size(), false);
+        std::vector<std::pair<int, int>> pending;
+        const auto visit = [&](int x, int y) {
+            if (x < 0 || y < 0 || x >= picture.width || y >= picture.height) return;
+            const std::size_t at = static_cast<std::size_t>(y) * picture.width + x;
+            if (reached[at] || picture.pixels[at] != kPureBlack) return;
+            reached[at] = true;
+            pending.emplace_back(x, y);
+        };
+        for (int x = 0; x < picture.width; ++x) {
+            visit(x, 0);
+            visit(x, picture.height - 1);
+        }
+        for (int y = 0; y < picture.height; ++y) {
+            visit(0, y);
+            visit(picture.width - 1, y);
+        }
+        while (!pending.empty()) {
+            const auto [x, y] = pending.back();
+            pending.pop_back();
+            visit(x + 1, y);
+            visit(x - 1, y);
+            visit(x, y + 1);
+            visit(x, y - 1);
+        }
+        EXPECT_EQ(std::count(reached.begin(), reached.end(), true),
+                  std::count(picture.pixels.begin(), picture.pixels.end(), kPureBlack))
+            << "picture 0x" << std::hex << id;
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(Shipped, EveryModule, ::testing::ValuesIn(kModules),

@@ -400,45 +400,6 @@ TEST(Pictures, AllBlackBackgroundsArePureBlackEverywhere) {
     }
 }
 
-// Pure black is the host's transparency, so it may only surround what a picture shows:
-// every pure black pixel must reach the picture's edge through pure black. A pure black
-// spot inside a lamp, lever or plate would let the panel show through a hole.
-TEST(Pictures, PureBlackOnlySurroundsWhatThePictureShows) {
-    for (const ModulePictures* module : {&landingGearPictures, &fuelAvionicsPictures}) {
-        for (const Picture& picture : module->pictures) {
-            SCOPED_TRACE(picturegen::bitmapFileName(picture.id));
-            const PixelImage image = picturegen::renderPicture(picture);
-            std::vector<bool> reached(image.pixels.size(), false);
-            std::vector<std::pair<int, int>> pending;
-            const auto visit = [&](int x, int y) {
-                if (x < 0 || y < 0 || x >= image.width || y >= image.height) return;
-                const std::size_t at = static_cast<std::size_t>(y) * image.width + x;
-                if (reached[at] || image.pixels[at] != kPureBlack) return;
-                reached[at] = true;
-                pending.emplace_back(x, y);
-            };
-            for (int x = 0; x < image.width; ++x) {
-                visit(x, 0);
-                visit(x, image.height - 1);
-            }
-            for (int y = 0; y < image.height; ++y) {
-                visit(0, y);
-                visit(image.width - 1, y);
-            }
-            while (!pending.empty()) {
-                const auto [x, y] = pending.back();
-                pending.pop_back();
-                visit(x + 1, y);
-                visit(x - 1, y);
-                visit(x, y + 1);
-                visit(x, y - 1);
-            }
-            const auto blackPixels = std::count(image.pixels.begin(), image.pixels.end(), kPureBlack);
-            EXPECT_EQ(std::count(reached.begin(), reached.end(), true), blackPixels);
-        }
-    }
-}
-
 TEST(Pictures, GearPlateIsOpaqueAndOtherPicturesLieOnBlack) {
     for (const ModulePictures* module : {&landingGearPictures, &fuelAvionicsPictures}) {
         for (const Picture& picture : module->pictures) {
