@@ -76,116 +76,87 @@ const HighlightRange standbyHighlights[] = {
 };
 
 // ---------------------------------------------------------------------------------------------
-// RadioCom1Nav1Z3V
+// Both gauges draw the same elements over their own face; each times its transfer buttons with its
+// own start ticks. Each piece below is made once for each panel.
 
-IconElement mainComTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {84, 75}, .gauge = &radioCom1Nav1, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<comSwapPressed, main_panel::comSwapStartTick>,
+struct MainPanel {
+    static constexpr GaugeHeader* gauge = &radioCom1Nav1;
+    static constexpr UINT32 face = 0x120;
+    static constexpr SINT32* comSwapStartTick = &main_panel::comSwapStartTick;
+    static constexpr SINT32* navSwapStartTick = &main_panel::navSwapStartTick;
 };
-StringElement mainComActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {25, 30}, .gauge = &radioCom1Nav1,
+// The same radio on a darker face.
+struct VfrPanel {
+    static constexpr GaugeHeader* gauge = &radioCom1Nav1Vfr;
+    static constexpr UINT32 face = 0x14F;
+    static constexpr SINT32* comSwapStartTick = &vfr_panel::comSwapStartTick;
+    static constexpr SINT32* navSwapStartTick = &vfr_panel::navSwapStartTick;
+};
+
+template <class Panel>
+IconElement comTransfer = {
+    .common = {.kind = kIcon, .resourceId = 0x128, .position = {84, 75}, .gauge = Panel::gauge, .imageFlags = 0x1},
+    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
+    .updateCallback = PressTimer<comSwapPressed, *Panel::comSwapStartTick>,
+};
+template <class Panel>
+StringElement comActive = {
+    .common = {.kind = kString, .resourceId = kNoResource, .position = {25, 30}, .gauge = Panel::gauge,
                .failures = comWindowFailures, .imageFlags = 0x7},
     .sources = {{.token = 0x17}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
     .maxCharacters = 6, .highlights = comActiveHighlights, .updateCallback = FrequencyText,
 };
-StringElement mainComStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {110, 30}, .gauge = &radioCom1Nav1,
+template <class Panel>
+StringElement comStandby = {
+    .common = {.kind = kString, .resourceId = kNoResource, .position = {110, 30}, .gauge = Panel::gauge,
                .failures = comWindowFailures, .imageFlags = 0x7},
     .sources = {{.token = 0x269}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
     .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
 };
-IconElement mainNavTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {274, 75}, .gauge = &radioCom1Nav1, .imageFlags = 0x1},
+template <class Panel>
+IconElement navTransfer = {
+    .common = {.kind = kIcon, .resourceId = 0x128, .position = {274, 75}, .gauge = Panel::gauge, .imageFlags = 0x1},
     .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<navSwapPressed, main_panel::navSwapStartTick>,
+    .updateCallback = PressTimer<navSwapPressed, *Panel::navSwapStartTick>,
 };
-StringElement mainNavActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {205, 30}, .gauge = &radioCom1Nav1,
+template <class Panel>
+StringElement navActive = {
+    .common = {.kind = kString, .resourceId = kNoResource, .position = {205, 30}, .gauge = Panel::gauge,
                .failures = navWindowFailures, .imageFlags = 0x6},
     .sources = {{.token = 0x18}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
     .maxCharacters = 6, .highlights = navActiveHighlights, .updateCallback = FrequencyText,
 };
-StringElement mainNavStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {290, 30}, .gauge = &radioCom1Nav1,
+template <class Panel>
+StringElement navStandby = {
+    .common = {.kind = kString, .resourceId = kNoResource, .position = {290, 30}, .gauge = Panel::gauge,
                .failures = navWindowFailures, .imageFlags = 0x7},
     .sources = {{.token = 0x368}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
     .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
 };
-IconElement mainPowerKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x121, .position = {43, 83}, .gauge = &radioCom1Nav1, .imageFlags = 0x1},
+template <class Panel>
+IconElement powerKnob = {
+    .common = {.kind = kIcon, .resourceId = 0x121, .position = {43, 83}, .gauge = Panel::gauge, .imageFlags = 0x1},
     .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<com1Nav1Power>,
 };
-IconElement mainIdentKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x124, .position = {248, 90}, .gauge = &radioCom1Nav1, .imageFlags = 0x3},
+template <class Panel>
+IconElement identKnob = {
+    .common = {.kind = kIcon, .resourceId = 0x124, .position = {248, 90}, .gauge = Panel::gauge, .imageFlags = 0x3},
     .source = {.token = 0x36D}, .switchType = 0, .pictureCount = 2, .updateCallback = HostValuePicture,
 };
 
-Element* const mainChildren[] = {
-    &mainComTransfer.common, &mainComActive.common, &mainComStandby.common, &mainNavTransfer.common,
-    &mainNavActive.common,   &mainNavStandby.common, &mainPowerKnob.common, &mainIdentKnob.common, nullptr,
+template <class Panel>
+Element* const children[] = {
+    &comTransfer<Panel>.common, &comActive<Panel>.common,  &comStandby<Panel>.common,
+    &navTransfer<Panel>.common, &navActive<Panel>.common,  &navStandby<Panel>.common,
+    &powerKnob<Panel>.common,   &identKnob<Panel>.common,  nullptr,
 };
-StaticImageElement mainBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x120, .position = {0, 0}, .gauge = &radioCom1Nav1,
-               .children = mainChildren, .imageFlags = 0x1},
+template <class Panel>
+StaticImageElement background = {
+    .common = {.kind = kStaticImage, .resourceId = Panel::face, .position = {0, 0}, .gauge = Panel::gauge,
+               .children = children<Panel>, .imageFlags = 0x1},
 };
-Element* const mainElements[] = {&mainBackground.common, nullptr};
-
-// ---------------------------------------------------------------------------------------------
-// RadioCom1Nav1Z3VVFR: the same radio on a darker face, with its own press timers.
-
-IconElement vfrComTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {84, 75}, .gauge = &radioCom1Nav1Vfr, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<comSwapPressed, vfr_panel::comSwapStartTick>,
-};
-StringElement vfrComActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {25, 30}, .gauge = &radioCom1Nav1Vfr,
-               .failures = comWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x17}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = comActiveHighlights, .updateCallback = FrequencyText,
-};
-StringElement vfrComStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {110, 30}, .gauge = &radioCom1Nav1Vfr,
-               .failures = comWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x269}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
-};
-IconElement vfrNavTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {274, 75}, .gauge = &radioCom1Nav1Vfr, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<navSwapPressed, vfr_panel::navSwapStartTick>,
-};
-StringElement vfrNavActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {205, 30}, .gauge = &radioCom1Nav1Vfr,
-               .failures = navWindowFailures, .imageFlags = 0x6},
-    .sources = {{.token = 0x18}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = navActiveHighlights, .updateCallback = FrequencyText,
-};
-StringElement vfrNavStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {290, 30}, .gauge = &radioCom1Nav1Vfr,
-               .failures = navWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x368}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
-};
-IconElement vfrPowerKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x121, .position = {43, 83}, .gauge = &radioCom1Nav1Vfr, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<com1Nav1Power>,
-};
-IconElement vfrIdentKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x124, .position = {248, 90}, .gauge = &radioCom1Nav1Vfr, .imageFlags = 0x3},
-    .source = {.token = 0x36D}, .switchType = 0, .pictureCount = 2, .updateCallback = HostValuePicture,
-};
-
-Element* const vfrChildren[] = {
-    &vfrComTransfer.common, &vfrComActive.common, &vfrComStandby.common, &vfrNavTransfer.common,
-    &vfrNavActive.common,   &vfrNavStandby.common, &vfrPowerKnob.common, &vfrIdentKnob.common, nullptr,
-};
-StaticImageElement vfrBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x14F, .position = {0, 0}, .gauge = &radioCom1Nav1Vfr,
-               .children = vfrChildren, .imageFlags = 0x1},
-};
-Element* const vfrElements[] = {&vfrBackground.common, nullptr};
+template <class Panel>
+Element* const elements[] = {&background<Panel>.common, nullptr};
 
 // ---------------------------------------------------------------------------------------------
 // The mouse areas of both gauges.
@@ -223,12 +194,12 @@ const MouseArea mouseAreas[] = {
 }  // namespace
 
 GaugeHeader radioCom1Nav1 = {
-    .headerVersion = kGaugeHeaderVersion, .gaugeName = "RadioCom1Nav1Z3V", .elementList = mainElements,
+    .headerVersion = kGaugeHeaderVersion, .gaugeName = "RadioCom1Nav1Z3V", .elementList = elements<MainPanel>,
     GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 400, .mouseAreas = mouseAreas, .gaugeCallback = nullptr,
 };
 
 GaugeHeader radioCom1Nav1Vfr = {
-    .headerVersion = kGaugeHeaderVersion, .gaugeName = "RadioCom1Nav1Z3VVFR", .elementList = vfrElements,
+    .headerVersion = kGaugeHeaderVersion, .gaugeName = "RadioCom1Nav1Z3VVFR", .elementList = elements<VfrPanel>,
     GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 400, .mouseAreas = mouseAreas, .gaugeCallback = nullptr,
 };
 
