@@ -60,37 +60,43 @@ BOOL GAUGE_CALL GearWindowClick(Point*, UINT32) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// GearPos
-
-const FailureRecord gearPosLampFailures[] = {
+// The lamps: the three icons stand alike in both gauges, each gauge with its own copy of them and of
+// their failure list.
+template <GaugeHeader* owner>
+const FailureRecord lampFailures[] = {
     {.key = 20, .action = 3, .reserved = 0},
     {.key = 0, .action = 0, .reserved = 0},
 };
+template <GaugeHeader* owner>
+IconElement landLamps = {
+    .common = {.kind = kIcon, .resourceId = 0x136, .position = {109, 332}, .gauge = owner,
+               .failures = lampFailures<owner>, .imageFlags = 0x7},
+    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = LandLamps,
+};
+template <GaugeHeader* owner>
+IconElement waterLamps = {
+    .common = {.kind = kIcon, .resourceId = 0x138, .position = {109, 93}, .gauge = owner,
+               .failures = lampFailures<owner>, .imageFlags = 0x7},
+    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = WaterLamps,
+};
+template <GaugeHeader* owner>
+IconElement pumpLamp = {
+    .common = {.kind = kIcon, .resourceId = 0x141, .position = {61, 214}, .gauge = owner,
+               .failures = lampFailures<owner>, .imageFlags = 0x7},
+    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = PumpLamp,
+};
+
+// ---------------------------------------------------------------------------------------------
+// GearPos: the lever, then the lamps.
 
 IconElement gearPosLever = {
     .common = {.kind = kIcon, .resourceId = 0x132, .position = {337, 157}, .gauge = &gearPos,
                .imageFlags = 0x3},
     .source = {.token = 0x14B}, .switchType = 0, .pictureCount = 2, .updateCallback = LeverPicture,
 };
-IconElement gearPosLandLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x136, .position = {109, 332}, .gauge = &gearPos,
-               .failures = gearPosLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = LandLamps,
-};
-IconElement gearPosWaterLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x138, .position = {109, 93}, .gauge = &gearPos,
-               .failures = gearPosLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = WaterLamps,
-};
-IconElement gearPosPumpLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x141, .position = {61, 214}, .gauge = &gearPos,
-               .failures = gearPosLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = PumpLamp,
-};
-
 Element* const gearPosChildren[] = {
-    &gearPosLever.common, &gearPosLandLamps.common, &gearPosWaterLamps.common,
-    &gearPosPumpLamp.common, nullptr,
+    &gearPosLever.common, &landLamps<&gearPos>.common, &waterLamps<&gearPos>.common,
+    &pumpLamp<&gearPos>.common, nullptr,
 };
 StaticImageElement gearPosBackground = {
     .common = {.kind = kStaticImage, .resourceId = 0x130, .position = {0, 0}, .gauge = &gearPos,
@@ -119,29 +125,8 @@ GaugeHeader gearPos = {
 // ---------------------------------------------------------------------------------------------
 // GearPosVC: the same lamps, no lever picture, and the gear events sent straight from its areas.
 
-const FailureRecord gearPosVCLampFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
-
-IconElement gearPosVCLandLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x136, .position = {109, 332}, .gauge = &gearPosVC,
-               .failures = gearPosVCLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = LandLamps,
-};
-IconElement gearPosVCWaterLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x138, .position = {109, 93}, .gauge = &gearPosVC,
-               .failures = gearPosVCLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = WaterLamps,
-};
-IconElement gearPosVCPumpLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x141, .position = {61, 214}, .gauge = &gearPosVC,
-               .failures = gearPosVCLampFailures, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = PumpLamp,
-};
-
 Element* const gearPosVCChildren[] = {
-    &gearPosVCLandLamps.common, &gearPosVCWaterLamps.common, &gearPosVCPumpLamp.common, nullptr,
+    &landLamps<&gearPosVC>.common, &waterLamps<&gearPosVC>.common, &pumpLamp<&gearPosVC>.common, nullptr,
 };
 StaticImageElement gearPosVCBackground = {
     .common = {.kind = kStaticImage, .resourceId = 0x130, .position = {0, 0}, .gauge = &gearPosVC,
