@@ -92,7 +92,7 @@ const Bitmap& Module::picture(std::uint32_t id) const {
 
 std::vector<std::uint32_t> Module::pictureIds(const gauge::GaugeHeader& header) {
     std::vector<std::uint32_t> ids;
-    walkTree(const_cast<gauge::GaugeHeader&>(header), [&](gauge::Element* element, int) {
+    walkTree(header, [&](gauge::Element* element, int) {
         const auto id = element->resourceId;
         switch (element->kind) {
             case gauge::kString: break;

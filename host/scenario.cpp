@@ -700,7 +700,9 @@ Step command(LineReader& in) {
                     old.assign(run.host.gpsRecord(), run.host.gpsRecord() + run.host.gpsRecordSize());
                 }
                 run.host.provideGpsRecord(static_cast<std::size_t>(size));
-                std::memcpy(run.host.gpsRecord(), old.data(), std::min(old.size(), static_cast<std::size_t>(size)));
+                if (!old.empty()) {
+                    std::memcpy(run.host.gpsRecord(), old.data(), std::min(old.size(), static_cast<std::size_t>(size)));
+                }
             };
         }
         if (action.text == "withhold") {
