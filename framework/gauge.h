@@ -141,9 +141,21 @@ struct FailureRecord {
     UINT32 reserved{};
 };
 
+// The low bits are drawing options for the host; callbacks touch only kHidden.
 namespace image_flag {
-inline constexpr UINT32 kBlackTransparent = 0x1;
-inline constexpr UINT32 kHidden = 0x40000000;
+inline constexpr UINT32 kBlackTransparent = 0x1;  // pure black (0, 0, 0) is not drawn; (1, 1, 1) is
+inline constexpr UINT32 kErase = 0x2;             // the element's last drawing is erased before the next
+inline constexpr UINT32 kBright = 0x4;            // keeps full brightness when the panel lights dim
+inline constexpr UINT32 kSmooth = 0x80;           // edges smoothed when the picture is turned or scaled
+inline constexpr UINT32 kNoBlending = 0x4000;     // drawn without blending into what lies beneath
+inline constexpr UINT32 kHidden = 0x40000000;     // the host does not draw the element while set
+// The combinations the gauges use.
+inline constexpr UINT32 kTransparentErase = kBlackTransparent | kErase;                   // 0x3
+inline constexpr UINT32 kEraseBright = kErase | kBright;                                  // 0x6
+inline constexpr UINT32 kTransparentEraseBright = kBlackTransparent | kErase | kBright;   // 0x7
+inline constexpr UINT32 kTransparentSmooth = kBlackTransparent | kSmooth;                 // 0x81
+inline constexpr UINT32 kTransparentEraseSmooth = kTransparentErase | kSmooth;            // 0x83
+inline constexpr UINT32 kTransparentNoBlending = kBlackTransparent | kNoBlending;         // 0x4001
 }  // namespace image_flag
 
 inline constexpr UINT32 kNoResource = 0xFFFFFFFF;
@@ -279,8 +291,12 @@ struct Box {
 
 namespace mouse_flag {
 inline constexpr UINT32 kLeftDown = 0x20000000;
-inline constexpr UINT32 kRepeat = 0x00200000;
-inline constexpr UINT32 kDrag = 0x00800000;
+inline constexpr UINT32 kRepeat = 0x00200000;  // again every cycle while the button is held
+inline constexpr UINT32 kDrag = 0x00800000;    // every movement while the button is held
+// What a child takes: a click, a click that repeats while held, a click and the drag that follows.
+inline constexpr UINT32 kClick = kLeftDown;
+inline constexpr UINT32 kClickRepeat = kLeftDown | kRepeat;
+inline constexpr UINT32 kClickDrag = kLeftDown | kDrag;
 }  // namespace mouse_flag
 
 namespace cursor {

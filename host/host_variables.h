@@ -4,6 +4,8 @@
 #include <span>
 #include <string_view>
 
+#include "variables.h"
+
 // The single table of every host variable (HostVariableToken) that the gauges
 // of the eight modules read, as bound into elements or refreshed with
 // lookup_var. The bench host uses it to know how to
@@ -16,11 +18,13 @@ enum class VariableForm { Real, Integer, Enumeration, Flag, Bcd };
 
 struct HostVariableInfo {
     std::uint32_t token;
-    std::string_view name;      // upper-case identifier, unique, e.g. "GEAR_HANDLE_POSITION"
     VariableForm form;
     std::string_view unit;      // e.g. "knots", "metres per second", "degrees Rankine", "bool", "BCD frequency", "enum", "part 0..16383"
     double defaultValue;        // plausible for an aircraft parked, engine off, battery off; for integer forms an exact integer (BCD as its raw bits, e.g. 0x2250 for 122.50)
     std::string_view role;      // one short line: what the gauges read it for
+
+    // The framework's name of the token, e.g. "GEAR_HANDLE_POSITION".
+    constexpr std::string_view name() const { return gauge::var::nameOf(token); }
 };
 
 // Every host variable any gauge of the set reads, ordered by token.

@@ -24,7 +24,7 @@ const char* kindName(std::uint32_t kind) {
 
 Json source(const char* role, const gauge::ModuleVariable& variable) {
     Json json{{"role", role}, {"token", hex(variable.token)}};
-    if (const auto* info = findHostVariable(variable.token)) json["name"] = std::string(info->name);
+    if (const auto* info = findHostVariable(variable.token)) json["name"] = std::string(info->name());
     return json;
 }
 

@@ -281,15 +281,15 @@ void PanelHost::sendServiceCode(GaugeInstance& gauge, gauge::ServiceCode code, s
     if (gauge.header_->gaugeCallback != nullptr) gauge.header_->gaugeCallback(gauge.header_, code, extra);
 }
 
-std::uint32_t PanelHost::tick() const { return static_cast<std::uint32_t>(gauge::truncateToInt32(variables_.value(0x1))); }
+std::uint32_t PanelHost::tick() const { return static_cast<std::uint32_t>(gauge::truncateToInt32(variables_.value(gauge::var::HOST_TICK_COUNT))); }
 
-void PanelHost::setTick(double tick) { variables_.set(0x1, tick); }
+void PanelHost::setTick(double tick) { variables_.set(gauge::var::HOST_TICK_COUNT, tick); }
 
 void PanelHost::runCycles(int count) {
     for (int cycle = 0; cycle < count; ++cycle) {
         if (held_ && (held_->child->area->mouseFlags & gauge::mouse_flag::kRepeat)) deliver(*held_, gauge::mouse_flag::kRepeat);
         for (auto& instance : instances_) updateGauge(*instance);
-        setTick(variables_.value(0x1) + 1);
+        setTick(variables_.value(gauge::var::HOST_TICK_COUNT) + 1);
     }
 }
 

@@ -248,8 +248,10 @@ TEST(ModuleWriter, RefusesListWithTwicePictureIdAndWritesNothing) {
         {.id = 0x106, .width = 4, .height = 4, .bitsPerPixel = 8, .draw = paintGrey},
         {.id = 0x105, .width = 2, .height = 2, .bitsPerPixel = 24, .draw = paintGrey},
     };
+    const picturegen::PictureUnit unit{pictures};
+    const picturegen::PictureUnit* const units[] = {&unit};
     const ScratchDirectory scratch;
-    const std::string error = errorOf({.moduleName = "Twice", .pictures = pictures}, scratch.path());
+    const std::string error = errorOf({.moduleName = "Twice", .units = units}, scratch.path());
 
     EXPECT_NE(error.find("0x105"), std::string::npos) << error;
     EXPECT_NE(error.find("Twice"), std::string::npos) << error;
@@ -261,8 +263,10 @@ TEST(ModuleWriter, WritesAnEightBitPictureOfManyColoursWithAPaletteOfItsOwn) {
         {.id = 0x107, .width = 300, .height = 2, .bitsPerPixel = 8, .draw = paintRamp},
         {.id = 0x109, .width = 300, .height = 2, .bitsPerPixel = 24, .draw = paintRamp},
     };
+    const picturegen::PictureUnit unit{pictures};
+    const picturegen::PictureUnit* const units[] = {&unit};
     const ScratchDirectory scratch;
-    picturegen::writeModulePictures({.moduleName = "Ramp", .pictures = pictures}, scratch.path());
+    picturegen::writeModulePictures({.moduleName = "Ramp", .units = units}, scratch.path());
 
     const PixelImage drawn = picturegen::renderPicture(pictures[0]);
     ASSERT_GT(coloursOf(drawn).size(), 256u);
@@ -286,8 +290,10 @@ TEST(ModuleWriter, NamesThePictureWhoseDrawingFails) {
     const Picture pictures[] = {
         {.id = 0x10A, .width = 4, .height = 4, .bitsPerPixel = 8, .draw = restoreWithoutSave},
     };
+    const picturegen::PictureUnit unit{pictures};
+    const picturegen::PictureUnit* const units[] = {&unit};
     const ScratchDirectory scratch;
-    const std::string error = errorOf({.moduleName = "Faulty", .pictures = pictures}, scratch.path());
+    const std::string error = errorOf({.moduleName = "Faulty", .units = units}, scratch.path());
 
     EXPECT_NE(error.find("0x10A"), std::string::npos) << error;
     EXPECT_NE(error.find("Faulty"), std::string::npos) << error;
@@ -295,13 +301,15 @@ TEST(ModuleWriter, NamesThePictureWhoseDrawingFails) {
 
 TEST(ModuleWriter, RefusesOutputPathThatIsAFile) {
     const Picture pictures[] = {{.id = 0x108, .width = 4, .height = 4, .bitsPerPixel = 8, .draw = paintGrey}};
+    const picturegen::PictureUnit unit{pictures};
+    const picturegen::PictureUnit* const units[] = {&unit};
     const ScratchDirectory scratch;
     const std::filesystem::path occupied = scratch.path() / "occupied";
     std::ofstream(occupied) << "a file, not a directory";
 
-    EXPECT_THROW(picturegen::writeModulePictures({.moduleName = "Blocked", .pictures = pictures}, occupied),
+    EXPECT_THROW(picturegen::writeModulePictures({.moduleName = "Blocked", .units = units}, occupied),
                  PictureError);
-    EXPECT_THROW(picturegen::writeModulePictures({.moduleName = "Blocked", .pictures = pictures}, occupied / "below"),
+    EXPECT_THROW(picturegen::writeModulePictures({.moduleName = "Blocked", .units = units}, occupied / "below"),
                  PictureError);
 }
 
@@ -359,7 +367,7 @@ TEST(ModuleWriter, WritesEveryPictureAtItsDeclaredSizeWithManifestAndResourceScr
             EXPECT_EQ(bmp.bitsPerPixel, depth);
 
             // Whatever its palette, the picture as written is transparent and near-black exactly where it was drawn so.
-            const auto& pictures = expected.module->pictures;
+            const std::vector<Picture> pictures = expected.module->all();
             const auto picture = std::find_if(pictures.begin(), pictures.end(), [&](const Picture& candidate) {
                 return picturegen::bitmapFileName(candidate.id) == id + ".bmp";
             });
@@ -384,10 +392,12 @@ TEST(ModuleWriter, WritesEveryPictureAtItsDeclaredSizeWithManifestAndResourceScr
 // The pictures
 
 const Picture& pictureOf(const ModulePictures& module, std::uint32_t id) {
-    const auto found = std::find_if(module.pictures.begin(), module.pictures.end(),
-                                    [id](const Picture& picture) { return picture.id == id; });
-    if (found == module.pictures.end()) throw std::runtime_error("no picture " + std::to_string(id));
-    return *found;
+    for (const picturegen::PictureUnit* unit : module.units) {
+        for (const Picture& picture : unit->pictures) {
+            if (picture.id == id) return picture;
+        }
+    }
+    throw std::runtime_error("no picture " + std::to_string(id));
 }
 
 PixelImage render(const ModulePictures& module, std::uint32_t id) {
@@ -402,7 +412,7 @@ TEST(Pictures, AllBlackBackgroundsArePureBlackEverywhere) {
 
 TEST(Pictures, GearPlateIsOpaqueAndOtherPicturesLieOnBlack) {
     for (const ModulePictures* module : {&landingGearPictures, &fuelAvionicsPictures}) {
-        for (const Picture& picture : module->pictures) {
+        for (const Picture& picture : module->all()) {
             SCOPED_TRACE(picturegen::bitmapFileName(picture.id));
             const PixelImage image = picturegen::renderPicture(picture);
             if (module == &landingGearPictures && picture.id == 0x130) {

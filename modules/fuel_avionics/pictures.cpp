@@ -50,6 +50,9 @@ constexpr Picture kPictures[] = {
     {.id = 0x118, .width = 22, .height = 38, .bitsPerPixel = 8, .draw = drawAvionicsSwitch<kit::Direction::Up>},
 };
 
+constexpr picturegen::PictureUnit kUnit{kPictures};
+constexpr const picturegen::PictureUnit* kUnits[] = {&kUnit};
+
 }  // namespace
 
-constinit const picturegen::ModulePictures fuelAvionicsPictures{.moduleName = "VeskarZ3V3", .pictures = kPictures};
+constinit const picturegen::ModulePictures fuelAvionicsPictures{.moduleName = "VeskarZ3V3", .units = kUnits};

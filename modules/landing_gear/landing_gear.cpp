@@ -1,6 +1,14 @@
 // VeskarZ3V5: the landing-gear panel. GearPos shows the lever and the WATER, PUMP ON and LAND lamps
 // and selects the gear with its lever areas; GearPosVC shows the lamps and sends the gear events.
+//
+// Reads:    GEAR_EXTENSION (the lamps), GEAR_HANDLE_POSITION (the lever picture),
+//           GEAR_LEVER_COMPANION (with lookup_var, before a lever click)
+// Sends:    GEAR_UP, GEAR_DOWN, GEAR_COMPANION_TOGGLE
+// Windows:  1011 toggled by GearPos's lamp area
+// Module data: GearCompanionVar
+#include "gear_layout.h"
 #include "module.h"
+#include "rows.h"
 
 using namespace gauge;
 
@@ -9,13 +17,12 @@ namespace landing_gear {
 extern GaugeHeader gearPos;
 extern GaugeHeader gearPosVC;
 
-// Two-state host value that key event 0x103B2 toggles: the lever keeps it at 1 while the gear is
-// selected up and at 0 while it is selected down.
-ModuleVariable GearCompanionVar = {.token = 0x387};
+namespace {
 
-constexpr KeyEventId kGearUp = 0x1021F;
-constexpr KeyEventId kGearDown = 0x10220;
-constexpr KeyEventId kToggleGearCompanion = 0x103B2;
+// Two-state host value that GEAR_COMPANION_TOGGLE flips: the lever keeps it at 1 while the gear is
+// selected up and at 0 while it is selected down.
+constinit ModuleVariable GearCompanionVar = {.token = var::GEAR_LEVER_COMPANION};
+
 constexpr PanelWindowId kGearWindow = 1011;
 
 // 10 %, 90 %, 5 % and 95 % of the full extension of 16383.
@@ -41,16 +48,16 @@ FLOAT64 GAUGE_CALL PumpLamp(IconElement* lamp) {
 }
 
 BOOL GAUGE_CALL GearUpClick(Point*, UINT32) {
-    host().trigger_key_event(kGearUp, 1);
+    host().trigger_key_event(key::GEAR_UP, 1);
     lookup(GearCompanionVar);
-    if (realValue(GearCompanionVar) == 0.0) host().trigger_key_event(kToggleGearCompanion, 1);
+    if (realValue(GearCompanionVar) == 0.0) host().trigger_key_event(key::GEAR_COMPANION_TOGGLE, 1);
     return kFalse;
 }
 
 BOOL GAUGE_CALL GearDownClick(Point*, UINT32) {
-    host().trigger_key_event(kGearDown, 1);
+    host().trigger_key_event(key::GEAR_DOWN, 1);
     lookup(GearCompanionVar);
-    if (realValue(GearCompanionVar) == 1.0) host().trigger_key_event(kToggleGearCompanion, 1);
+    if (realValue(GearCompanionVar) == 1.0) host().trigger_key_event(key::GEAR_COMPANION_TOGGLE, 1);
     return kFalse;
 }
 
@@ -59,95 +66,83 @@ BOOL GAUGE_CALL GearWindowClick(Point*, UINT32) {
     return kFalse;
 }
 
+constexpr Point at(const layout::PictureBox& box) { return {box.x, box.y}; }
+
 // ---------------------------------------------------------------------------------------------
-// The lamps: the three icons stand alike in both gauges, each gauge with its own copy of them and of
-// their failure list.
-template <GaugeHeader* owner>
-const FailureRecord lampFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
+// The lamps stand alike in both gauges. An element belongs to one gauge and carries the host's
+// drawing state, so each gauge has its own three; they share one failure list.
+
+constinit const FailureRecord lampFailures[] = {failure(20, 3), kEndOfFailures};
+
+struct GearPosGauge {
+    static constexpr GaugeHeader* gauge = &gearPos;
 };
-template <GaugeHeader* owner>
-IconElement landLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x136, .position = {109, 332}, .gauge = owner,
-               .failures = lampFailures<owner>, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = LandLamps,
+struct GearPosVCGauge {
+    static constexpr GaugeHeader* gauge = &gearPosVC;
 };
-template <GaugeHeader* owner>
-IconElement waterLamps = {
-    .common = {.kind = kIcon, .resourceId = 0x138, .position = {109, 93}, .gauge = owner,
-               .failures = lampFailures<owner>, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = WaterLamps,
-};
-template <GaugeHeader* owner>
-IconElement pumpLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x141, .position = {61, 214}, .gauge = owner,
-               .failures = lampFailures<owner>, .imageFlags = 0x7},
-    .source = {.token = 0x14D}, .switchType = 0, .pictureCount = 1, .updateCallback = PumpLamp,
-};
+
+template <class Gauge>
+constinit IconElement landLamps =
+    lamp(layout::kLandLamps.id, at(layout::kLandLamps), Gauge::gauge, var::GEAR_EXTENSION, LandLamps, lampFailures);
+template <class Gauge>
+constinit IconElement waterLamps =
+    lamp(layout::kWaterLamps.id, at(layout::kWaterLamps), Gauge::gauge, var::GEAR_EXTENSION, WaterLamps, lampFailures);
+template <class Gauge>
+constinit IconElement pumpLamp =
+    lamp(layout::kPumpLamp.id, at(layout::kPumpLamp), Gauge::gauge, var::GEAR_EXTENSION, PumpLamp, lampFailures);
 
 // ---------------------------------------------------------------------------------------------
 // GearPos: the lever, then the lamps.
 
-IconElement gearPosLever = {
-    .common = {.kind = kIcon, .resourceId = 0x132, .position = {337, 157}, .gauge = &gearPos,
-               .imageFlags = 0x3},
-    .source = {.token = 0x14B}, .switchType = 0, .pictureCount = 2, .updateCallback = LeverPicture,
+constinit IconElement gearPosLever = {
+    .common = {.kind = kIcon, .resourceId = layout::kLever.id, .position = at(layout::kLever), .gauge = &gearPos,
+               .imageFlags = image_flag::kTransparentErase},
+    .source = {.token = var::GEAR_HANDLE_POSITION}, .switchType = 0, .pictureCount = 2, .updateCallback = LeverPicture,
 };
-Element* const gearPosChildren[] = {
-    &gearPosLever.common, &landLamps<&gearPos>.common, &waterLamps<&gearPos>.common,
-    &pumpLamp<&gearPos>.common, nullptr,
+constinit Element* const gearPosChildren[] = {
+    &gearPosLever.common, &landLamps<GearPosGauge>.common, &waterLamps<GearPosGauge>.common,
+    &pumpLamp<GearPosGauge>.common, nullptr,
 };
-StaticImageElement gearPosBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x130, .position = {0, 0}, .gauge = &gearPos,
-               .children = gearPosChildren, .imageFlags = 0x1},
-};
-Element* const gearPosElements[] = {&gearPosBackground.common, nullptr};
+constinit StaticImageElement gearPosBackground = background(layout::kPlate, &gearPos, gearPosChildren);
+constinit Element* const gearPosElements[] = {&gearPosBackground.common, nullptr};
 
-const MouseArea gearPosMouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xAB30},
-    {.kind = kChild, .box = {337, 50, 60, 100}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = GearUpClick}},
-    {.kind = kChild, .box = {337, 150, 60, 100}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = GearDownClick}},
-    {.kind = kChild, .box = {85, 65, 120, 200}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = GearWindowClick}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
-};
-
-GaugeHeader gearPos = {
-    .headerVersion = kGaugeHeaderVersion, .gaugeName = "GearPos", .elementList = gearPosElements,
-    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 250, .mouseAreas = gearPosMouseAreas,
-    .gaugeCallback = nullptr,
+constinit const MouseArea gearPosMouseAreas[] = {
+    parentArea(kWholeGauge, 0xAB30),
+    functionArea({337, 50, 60, 100}, cursor::kUpArrow, mouse_flag::kClick, GearUpClick),
+    functionArea({337, 150, 60, 100}, cursor::kDownArrow, mouse_flag::kClick, GearDownClick),
+    functionArea({85, 65, 120, 200}, cursor::kHand, mouse_flag::kClick, GearWindowClick),
+    endOfParent(),
+    endOfList(),
 };
 
 // ---------------------------------------------------------------------------------------------
 // GearPosVC: the same lamps, no lever picture, and the gear events sent straight from its areas.
 
-Element* const gearPosVCChildren[] = {
-    &landLamps<&gearPosVC>.common, &waterLamps<&gearPosVC>.common, &pumpLamp<&gearPosVC>.common, nullptr,
+constinit Element* const gearPosVCChildren[] = {
+    &landLamps<GearPosVCGauge>.common, &waterLamps<GearPosVCGauge>.common, &pumpLamp<GearPosVCGauge>.common,
+    nullptr,
 };
-StaticImageElement gearPosVCBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x130, .position = {0, 0}, .gauge = &gearPosVC,
-               .children = gearPosVCChildren, .imageFlags = 0x1},
-};
-Element* const gearPosVCElements[] = {&gearPosVCBackground.common, nullptr};
+constinit StaticImageElement gearPosVCBackground = background(layout::kPlate, &gearPosVC, gearPosVCChildren);
+constinit Element* const gearPosVCElements[] = {&gearPosVCBackground.common, nullptr};
 
-const MouseArea gearPosVCMouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xAB30},
-    {.kind = kChild, .box = {337, 50, 60, 100}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .keyEvent = kGearUp},
-    {.kind = kChild, .box = {337, 150, 60, 100}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .keyEvent = kGearDown},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+constinit const MouseArea gearPosVCMouseAreas[] = {
+    parentArea(kWholeGauge, 0xAB30),
+    keyArea({337, 50, 60, 100}, cursor::kUpArrow, mouse_flag::kClick, key::GEAR_UP),
+    keyArea({337, 150, 60, 100}, cursor::kDownArrow, mouse_flag::kClick, key::GEAR_DOWN),
+    endOfParent(),
+    endOfList(),
+};
+
+}  // namespace
+
+GaugeHeader gearPos = {
+    .headerVersion = kGaugeHeaderVersion, .gaugeName = "GearPos", .elementList = gearPosElements,
+    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 250, .mouseAreas = gearPosMouseAreas, .gaugeCallback = nullptr,
 };
 
 GaugeHeader gearPosVC = {
     .headerVersion = kGaugeHeaderVersion, .gaugeName = "GearPosVC", .elementList = gearPosVCElements,
-    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 250, .mouseAreas = gearPosVCMouseAreas,
-    .gaugeCallback = nullptr,
+    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 250, .mouseAreas = gearPosVCMouseAreas, .gaugeCallback = nullptr,
 };
 
 }  // namespace landing_gear

@@ -3,4 +3,5 @@
 
 #include "tools/picturegen/picture.h"
 
+extern const picturegen::PictureUnit gearPictures;
 extern const picturegen::ModulePictures landingGearPictures;

@@ -417,6 +417,9 @@ constexpr Picture kPictures[] = {
     {.id = 0x14D, .width = 29, .height = 28, .bitsPerPixel = 8, .draw = drawKnob<12.0, kUp + 45>},  // on
 };
 
+constexpr picturegen::PictureUnit kUnit{kPictures};
+constexpr const picturegen::PictureUnit* kUnits[] = {&kUnit};
+
 }  // namespace
 
-constinit const picturegen::ModulePictures radioStackPictures{.moduleName = "VeskarZ3VRadios", .pictures = kPictures};
+constinit const picturegen::ModulePictures radioStackPictures{.moduleName = "VeskarZ3VRadios", .units = kUnits};

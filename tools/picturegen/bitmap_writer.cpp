@@ -145,7 +145,7 @@ void writeFile(const std::filesystem::path& path, const Bytes& bytes) {
 // Everything that can be wrong with the list itself is found before any file is written.
 void checkList(const ModulePictures& module) {
     std::set<std::uint32_t> seen;
-    for (const Picture& picture : module.pictures) {
+    for (const Picture& picture : module.all()) {
         if (!seen.insert(picture.id).second) {
             throw PictureError(std::string{module.moduleName} + " lists picture " + hexId(picture.id) + " twice");
         }
@@ -324,7 +324,7 @@ void writeModulePictures(const ModulePictures& module, const std::filesystem::pa
     manifest << "# pictures of " << module.moduleName << ": id, width, height, bits per pixel\n";
     std::ostringstream resources;
     resources << kResourceLanguage << '\n';
-    for (const Picture& picture : module.pictures) {
+    for (const Picture& picture : module.all()) {
         std::vector<std::uint8_t> bitmap;
         try {
             const PixelImage drawn = renderPicture(picture);

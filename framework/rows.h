@@ -1,0 +1,70 @@
+// Builders for the rows that recur in every gauge's data, so that one element or mouse area reads
+// as one line of its table: the background and its element list, lamps, failure records and every
+// kind of mouse area. Everything here is constexpr; the gauges' data stays statically initialised.
+#pragma once
+
+#include "gauge.h"
+#include "key_events.h"
+#include "variables.h"
+
+namespace gauge {
+
+// ---------------------------------------------------------------------------------------------
+// Elements
+
+// The root of every gauge: its background picture at (0, 0) carrying the children.
+constexpr StaticImageElement background(UINT32 resourceId, GaugeHeader* gauge, Element* const* children,
+                                        UINT32 imageFlags = image_flag::kBlackTransparent) {
+    return {.common = {.kind = kStaticImage, .resourceId = resourceId, .position = {0, 0}, .gauge = gauge,
+                       .children = children, .imageFlags = imageFlags}};
+}
+
+// A one-picture icon lit by its callback: the picture at `position`, or nothing.
+constexpr IconElement lamp(UINT32 resourceId, Point position, GaugeHeader* gauge, HostVariableToken source,
+                           UpdateCallback<IconElement> callback, const FailureRecord* failures = nullptr,
+                           UINT32 imageFlags = image_flag::kTransparentEraseBright) {
+    return {.common = {.kind = kIcon, .resourceId = resourceId, .position = position, .gauge = gauge,
+                       .failures = failures, .imageFlags = imageFlags},
+            .source = {.token = source}, .switchType = 0, .pictureCount = 1, .updateCallback = callback};
+}
+
+// One record of a failure list; kEndOfFailures closes the list.
+constexpr FailureRecord failure(UINT32 key, UINT32 action) { return {.key = key, .action = action, .reserved = 0}; }
+inline constexpr FailureRecord kEndOfFailures{.key = 0, .action = 0, .reserved = 0};
+
+// One selection's characters drawn in the highlight colour; kEndOfHighlights closes the list.
+constexpr HighlightRange highlight(UINT32 selectionId, UINT32 firstCharacter, UINT32 lastCharacter) {
+    return {.selectionId = selectionId, .firstCharacter = firstCharacter, .lastCharacter = lastCharacter};
+}
+inline constexpr HighlightRange kEndOfHighlights{.selectionId = 0, .firstCharacter = 0, .lastCharacter = 0};
+
+// ---------------------------------------------------------------------------------------------
+// Mouse areas
+
+// The outermost parent's box: the whole gauge, so its children's boxes are background coordinates.
+inline constexpr Box kWholeGauge{0, 0, 0, 0};
+
+constexpr MouseArea parentArea(Box box, TooltipId tooltipId = 0) {
+    return {.kind = kParent, .box = box, .cursor = cursor::kNone, .tooltipId = tooltipId};
+}
+
+// A child whose event the host sends by itself.
+constexpr MouseArea keyArea(Box box, SINT32 cursorShape, UINT32 mouseFlags, KeyEventId keyEvent) {
+    return {.kind = kChild, .box = box, .cursor = cursorShape, .mouseFlags = mouseFlags, .keyEvent = keyEvent};
+}
+
+// A child that calls the module's function.
+constexpr MouseArea functionArea(Box box, SINT32 cursorShape, UINT32 mouseFlags, MouseCallback callback) {
+    return {.kind = kChild, .box = box, .cursor = cursorShape, .mouseFlags = mouseFlags,
+            .function = {.callback = callback}};
+}
+
+// The tooltip text of the parent it stands first in.
+constexpr MouseArea tooltipText(const char* text) {
+    return {.kind = kTooltipText, .box = kWholeGauge, .cursor = cursor::kNone, .function = {.tooltipText = text}};
+}
+
+constexpr MouseArea endOfParent() { return {.kind = kEndOfParent, .cursor = cursor::kNone}; }
+constexpr MouseArea endOfList() { return {.kind = kEndOfList, .cursor = cursor::kNone}; }
+
+}  // namespace gauge
