@@ -119,4 +119,13 @@ constexpr std::string_view nameOf(KeyEventId event) {
     return {};
 }
 
+// The id of a named key event, or 0 for a name no gauge sends.
+constexpr KeyEventId idOf(std::string_view name) {
+#define GAUGE_KEY_EVENT_ID(event, id) \
+    if (name == #event) return id;
+    GAUGE_KEY_EVENTS(GAUGE_KEY_EVENT_ID)
+#undef GAUGE_KEY_EVENT_ID
+    return 0;
+}
+
 }  // namespace gauge::key

@@ -1,5 +1,7 @@
 #include "scenario.h"
 
+#include "key_events.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -40,6 +42,12 @@ std::string hex(std::uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", value);
     return text;
+}
+
+// A key event as its name, or in hexadecimal when no gauge names it.
+std::string keyEventText(std::uint32_t id) {
+    const std::string_view name = gauge::key::nameOf(id);
+    return name.empty() ? hex(id) : std::string(name);
 }
 
 std::string number(double value) {
@@ -270,6 +278,20 @@ public:
         return 0;
     }
 
+    // A key event by the framework's name or as a hexadecimal id.
+    std::uint32_t keyEvent() {
+        const Token& token = take("a key event");
+        if (!token.quoted && isHex(token.text)) {
+            if (auto value = parseInteger(token.text); value && *value > 0) return static_cast<std::uint32_t>(*value);
+        }
+        if (!token.quoted) {
+            if (const gauge::KeyEventId id = gauge::key::idOf(token.text); id != 0) return id;
+        }
+        failAt(token, "unknown key event " + quote(token.text) +
+                          "; expected a key event name such as GEAR_UP or a hexadecimal id such as 0x1021F");
+        return 0;
+    }
+
     void end() {
         if (!atEnd()) failAt(tokens_[next_], "unexpected " + describe(tokens_[next_]) + "; expected the end of the line");
     }
@@ -453,7 +475,7 @@ Step expectation(LineReader& in) {
             in.word("none");
         } else {
             while (!in.atEnd()) {
-                ExpectedKey key{static_cast<std::uint32_t>(in.integer("a key event id")), std::nullopt};
+                ExpectedKey key{in.keyEvent(), std::nullopt};
                 if (in.peek("(")) {
                     in.mark("(");
                     if (in.peek("*")) {
@@ -479,9 +501,11 @@ Step expectation(LineReader& in) {
             }
             run.check(same, at,
                       "key events " + listText(expected, [](const ExpectedKey& key) {
-                          return hex(key.id) + "(" + (key.parameter ? std::to_string(*key.parameter) : "*") + ")";
+                          return keyEventText(key.id) + "(" + (key.parameter ? std::to_string(*key.parameter) : "*") + ")";
                       }),
-                      listText(fresh, [](const KeyEvent& key) { return hex(key.id) + "(" + std::to_string(key.parameter) + ")"; }));
+                      listText(fresh, [](const KeyEvent& key) {
+                          return keyEventText(key.id) + "(" + std::to_string(key.parameter) + ")";
+                      }));
         };
     }
     if (what == "window-calls") {
