@@ -3,6 +3,9 @@
 // kind of mouse area. Everything here is constexpr; the gauges' data stays statically initialised.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "gauge.h"
 #include "key_events.h"
 #include "variables.h"
@@ -31,6 +34,17 @@ constexpr IconElement lamp(UINT32 resourceId, Point position, GaugeHeader* gauge
 // One record of a failure list; kEndOfFailures closes the list.
 constexpr FailureRecord failure(UINT32 key, UINT32 action) { return {.key = key, .action = action, .reserved = 0}; }
 inline constexpr FailureRecord kEndOfFailures{.key = 0, .action = 0, .reserved = 0};
+
+// A needle's table from the calibration points that a layout header shares with the dial's art
+// (anything with x, y and value); the host fills in the angles.
+template <class CalibrationPoint, std::size_t count>
+constexpr std::array<NonlinearityEntry, count> nonlinearityTable(const CalibrationPoint (&points)[count]) {
+    std::array<NonlinearityEntry, count> table{};
+    for (std::size_t i = 0; i < count; ++i) {
+        table[i] = {.x = points[i].x, .y = points[i].y, .value = points[i].value, .angle = 0};
+    }
+    return table;
+}
 
 // One selection's characters drawn in the highlight colour; kEndOfHighlights closes the list.
 constexpr HighlightRange highlight(UINT32 selectionId, UINT32 firstCharacter, UINT32 lastCharacter) {
