@@ -4,6 +4,7 @@
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
 #include "modules/radio_stack/pictures.h"
+#include "modules/vfr_instruments/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 #include <CLI/CLI.hpp>
@@ -21,6 +22,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &fuelAvionicsPictures,
     &radioStackPictures,
     &flightInstrumentPictures,
+    &vfrInstrumentPictures,
 };
 
 std::string knownModuleNames() {
