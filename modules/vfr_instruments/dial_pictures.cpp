@@ -190,6 +190,10 @@ void drawAltitudePointer(cairo_t* cr, const Picture&) {
                  .hubColour = kit::mix(style.pointer, style.face, 0.4)});
 }
 
+// On the gauge, where the labels' centres lie from the card's centre and how tall they are.
+constexpr double kSettingLabelRadius = 92;
+constexpr double kSettingLabelSize = 12;
+
 // Labels every 0.1 inch from 28.1 at three o'clock clockwise, upright in the window when there;
 // fine ticks every 0.02 inch beyond them, towards the card's rim.
 template <const DialStyle& style>
@@ -211,7 +215,8 @@ void drawSettingCard(cairo_t* cr, const Picture& picture) {
         char text[8];
         std::snprintf(text, sizeof text, "%.1f", layout::kLowestSetting + tenth / 10.0);
         const double angle = tenth * 10.0;
-        instrument_art::turnedLabel(cr, text, kit::polar(centre, 92 * scale, angle), angle, 10 * scale, style.ink);
+        instrument_art::turnedLabel(cr, text, kit::polar(centre, kSettingLabelRadius * scale, angle), angle,
+                                    kSettingLabelSize * scale, style.ink);
     }
 }
 

@@ -99,10 +99,10 @@ void drawCourseCard(cairo_t* cr, const Picture& picture) {
     }
 }
 
-// A light bar along +x; the bars' pivots lie a few pixels before it.
+// A light bar along +x; the bars' pivots lie a few pixels before it, in its rows 5 and 6.
 void drawDeviationBar(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
-    kit::roundedRectangle(cr, 0, 1, picture.width, picture.height - 2, 2, {235, 235, 225});
+    kit::roundedRectangle(cr, 0, 2, picture.width, picture.height - 2, 2, {235, 235, 225});
 }
 
 void drawTriangle(cairo_t* cr, const Picture& picture, bool pointingUp) {
