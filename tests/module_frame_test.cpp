@@ -27,6 +27,8 @@ const ModuleCase kModules[] = {
     {"VeskarZ3V5", {"GearPos", "GearPosVC"}},
     {"VeskarZ3VRadios", {"RadioTrans", "RadioDME", "RadioAP2", "RadioAudioZ3V", "RadioCom2Nav2Z3V", "RadioAdfZ3V",
                          "RadioCom1Nav1Z3V", "RadioCom1Nav1Z3VVFR", "RadioAudioZ3VVFR"}},
+    {"VeskarZ3VVFR", {"Asi", "Altimetro", "Vor1", "AutoClose"}},
+    {"VeskarZ3VM", {"Vsi", "Asi", "Altimetro", "Turn", "Gyro"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:
@@ -179,7 +181,12 @@ INSTANTIATE_TEST_SUITE_P(Shipped, EveryModule, ::testing::ValuesIn(kModules),
 TEST_F(BenchTest, GaugeSizesComeFromTheirBackgrounds) {
     const std::tuple<const char*, const char*, int, int, unsigned> cases[] = {
         {"VeskarZ3V3", "PanelFuel", 450, 270, 500}, {"VeskarZ3V3", "Avionics", 22, 38, 30},
-        {"VeskarZ3V5", "GearPos", 444, 452, 250},   {"VeskarZ3V5", "GearPosVC", 444, 452, 250}};
+        {"VeskarZ3V5", "GearPos", 444, 452, 250},   {"VeskarZ3V5", "GearPosVC", 444, 452, 250},
+        {"VeskarZ3VVFR", "Asi", 302, 302, 115},     {"VeskarZ3VVFR", "Altimetro", 307, 311, 115},
+        {"VeskarZ3VVFR", "Vor1", 302, 302, 100},    {"VeskarZ3VVFR", "AutoClose", 50, 50, 70},
+        {"VeskarZ3VM", "Vsi", 302, 302, 115},       {"VeskarZ3VM", "Asi", 302, 302, 115},
+        {"VeskarZ3VM", "Altimetro", 307, 311, 115}, {"VeskarZ3VM", "Turn", 302, 302, 115},
+        {"VeskarZ3VM", "Gyro", 300, 332, 115}};
     for (auto [module, name, width, height, millimetres] : cases) {
         auto& gauge = create(module, name);
         EXPECT_EQ(gauge.width(), width) << name;

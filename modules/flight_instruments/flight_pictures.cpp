@@ -110,8 +110,8 @@ void drawTurnFace(cairo_t* cr, const Picture&) {
     kit::label(cr, "2 MIN.", {151, 250}, 12, kInk);
     kit::label(cr, "NO PITCH", {151, 266}, 9, kInk, kit::Typeface::Sans);
     kit::label(cr, "INFORMATION", {151, 278}, 9, kInk, kit::Typeface::Sans);
-    kit::label(cr, "D.C.", {60, 250}, 9, kInk, kit::Typeface::Sans);
-    kit::label(cr, "ELEC.", {60, 261}, 9, kInk, kit::Typeface::Sans);
+    kit::label(cr, "D.C.", {80, 234}, 9, kInk, kit::Typeface::Sans);
+    kit::label(cr, "ELEC.", {80, 245}, 9, kInk, kit::Typeface::Sans);
 
     // The inclinometer tube, and the two wires the centred ball sits between.
     constexpr double kTubeReach = 60;
