@@ -1,6 +1,11 @@
 #include "host/needle_geometry.h"
+#include "modules/flight_instruments/flight_layout.h"
+#include "modules/flight_instruments/pictures.h"
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
+#include "modules/vfr_instruments/dial_layout.h"
+#include "modules/vfr_instruments/pictures.h"
+#include "modules/vfr_instruments/vor_layout.h"
 #include "tools/picturegen/bitmap_writer.h"
 #include "tools/picturegen/drawing_kit.h"
 
@@ -793,6 +798,156 @@ TEST(DrawingKit, NeedlePointsFromItsPivotAlongItsAngle) {
         EXPECT_LT(angleDifference(tailCentre.angle, angle + 180), 1.0) << "the tail lies behind the pivot";
         EXPECT_LT(tailCentre.distance, style.tail);
     }
+}
+
+// ---------------------------------------------------------------------------------------------
+// The flight instruments' dials: each needle's tip touches the mark printed where the host points
+// it for a table value.
+
+struct DialCase {
+    const char* name;
+    const ModulePictures* module;
+    std::uint32_t dial, needle;
+    gauge::Point pivot;      // on the dial
+    kit::Point hub;          // in the needle picture
+    std::vector<gauge::NonlinearityEntry> table;
+    std::vector<double> values;  // where marks are printed
+};
+
+template <class CalibrationPoint, std::size_t count>
+std::vector<gauge::NonlinearityEntry> tableOf(const CalibrationPoint (&points)[count]) {
+    std::vector<gauge::NonlinearityEntry> table;
+    for (const CalibrationPoint& point : points) table.push_back({.x = point.x, .y = point.y, .value = point.value});
+    return table;
+}
+
+template <class CalibrationPoint, std::size_t count>
+std::vector<double> valuesOf(const CalibrationPoint (&points)[count]) {
+    std::vector<double> values;
+    for (const CalibrationPoint& point : points) values.push_back(point.value);
+    return values;
+}
+
+// The centre of weight of what is printed on the face (whatever stands out from the face's paint
+// at the pivot), seen from a point, within the given distances and degrees of a direction.
+Polar inkInSector(const PixelImage& image, kit::Point from, double nearest, double farthest, double angle,
+                  double halfWidth, int& count) {
+    const std::uint32_t paint = image.at(static_cast<int>(from.x), static_cast<int>(from.y));
+    double sumX = 0, sumY = 0;
+    count = 0;
+    for (int y = 0; y < image.height; ++y) {
+        for (int x = 0; x < image.width; ++x) {
+            const double dx = x + 0.5 - from.x, dy = y + 0.5 - from.y;
+            const double distance = std::hypot(dx, dy);
+            if (distance < nearest || distance > farthest || channelDistance(image.at(x, y), paint) < 80) continue;
+            if (angleDifference(std::atan2(dy, dx) * 180 / std::numbers::pi, angle) > halfWidth) continue;
+            sumX += dx;
+            sumY += dy;
+            ++count;
+        }
+    }
+    return {std::atan2(sumY, sumX) * 180 / std::numbers::pi, std::hypot(sumX, sumY) / std::max(count, 1)};
+}
+
+std::vector<DialCase> dialCases() {
+    namespace dial = dial_instruments::layout;
+    namespace flight = flight_instruments::layout;
+    std::vector<double> hundreds;
+    for (int feet = 0; feet < 1000; feet += 100) hundreds.push_back(feet);
+    std::vector<DialCase> cases;
+    for (const ModulePictures* module : {&vfrInstrumentPictures, &flightInstrumentPictures}) {
+        cases.push_back({"airspeed", module, dial::kAirspeedDial.id, dial::kAirspeedNeedle.id, {148, 150}, {54.5, 54.5},
+                         tableOf(dial::kAirspeedPoints), valuesOf(dial::kAirspeedPoints)});
+        cases.push_back({"altitude", module, dial::kAltimeterFace.id, dial::kHundredsPointer.id, {155, 156},
+                         {50.5, 7.5}, tableOf(dial::kAltitudePoints), hundreds});
+    }
+    cases.push_back({"vertical speed", &flightInstrumentPictures, flight::kVerticalSpeedDial.id,
+                     flight::kVerticalSpeedNeedle.id, {155, 151}, {62.5, 10.5}, tableOf(flight::kVerticalSpeedPoints),
+                     valuesOf(flight::kVerticalSpeedPoints)});
+    cases.push_back({"turn rate", &flightInstrumentPictures, flight::kTurnFace.id, flight::kAircraftSymbol.id,
+                     {151, 147}, {97.5, 37.5}, tableOf(flight::kTurnRatePoints),
+                     {-flight::kStandardRate, 0, flight::kStandardRate}});
+    return cases;
+}
+
+TEST(Pictures, EachNeedleTipTouchesTheMarkPrintedForItsValue) {
+    for (DialCase& dial : dialCases()) {
+        SCOPED_TRACE(std::string(dial.name) + " of " + std::string(dial.module->moduleName));
+        gaugehost::computeTableAngles(dial.table, dial.pivot);
+        const PixelImage face = render(*dial.module, dial.dial);
+        const PixelImage needle = render(*dial.module, dial.needle);
+        double reach = 0;
+        for (int y = 0; y < needle.height; ++y) {
+            for (int x = 0; x < needle.width; ++x) {
+                if (needle.at(x, y) != kPureBlack) reach = std::max(reach, std::hypot(x + 0.5 - dial.hub.x, y + 0.5 - dial.hub.y));
+            }
+        }
+        const kit::Point pivot{dial.pivot.x + 0.5, dial.pivot.y + 0.5};
+        for (double value : dial.values) {
+            const double angle = gaugehost::angleForValue(dial.table, value);
+            int count = 0;
+            const Polar mark = inkInSector(face, pivot, reach - 4, reach, angle, 3, count);
+            EXPECT_GT(count, 3) << "no mark under the tip at " << value;
+            EXPECT_LT(angleDifference(mark.angle, angle), 0.8) << value;
+        }
+    }
+}
+
+// The hundreds digits stand where the long pointer points for 0, 100, … 900.
+TEST(Pictures, AltimeterDigitsStandAtThePointersAngles) {
+    namespace dial = dial_instruments::layout;
+    auto table = tableOf(dial::kAltitudePoints);
+    gaugehost::computeTableAngles(table, {dial::kPointerPivot.x, dial::kPointerPivot.y});
+    for (const ModulePictures* module : {&vfrInstrumentPictures, &flightInstrumentPictures}) {
+        const PixelImage face = render(*module, dial::kAltimeterFace.id);
+        for (int digit = 0; digit <= 9; ++digit) {
+            const double angle = gaugehost::angleForValue(table, 100 * digit);
+            int count = 0;
+            const Polar ink = inkInSector(face, {155.5, 156.5}, 100, 118, angle, 10, count);
+            EXPECT_GT(count, 20) << module->moduleName << " digit " << digit;
+            EXPECT_LT(angleDifference(ink.angle, angle), 3.0) << module->moduleName << " digit " << digit;
+        }
+    }
+}
+
+// The masks show the card exactly where they hold (1, 1, 1); pure black shows nothing.
+TEST(Pictures, CardMasksHoldWindowBlackWhereTheCardShowsAndPureBlackOutside) {
+    namespace dial = dial_instruments::layout;
+    namespace flight = flight_instruments::layout;
+    namespace vor = vfr_instruments::layout;
+    for (const ModulePictures* module : {&vfrInstrumentPictures, &flightInstrumentPictures}) {
+        const PixelImage window = render(*module, dial::kSettingWindow.id);
+        EXPECT_EQ(coloursOf(window), (std::set<std::uint32_t>{kPureBlack, kWindowBlack}));
+        EXPECT_EQ(window.at(0, 0), kPureBlack);
+        EXPECT_EQ(window.at(window.width / 2, window.height / 2), kWindowBlack);
+        EXPECT_EQ(std::count(window.pixels.begin(), window.pixels.end(), kWindowBlack), (window.width - 2) * (window.height - 2));
+    }
+    EXPECT_EQ(render(vfrInstrumentPictures, dial::kSettingWindow.id).pixels,
+              render(flightInstrumentPictures, dial::kSettingWindow.id).pixels) << "the same window in both builds";
+
+    const PixelImage gyro = render(flightInstrumentPictures, flight::kHeadingCardMask.id);
+    const int centreX = flight::kHeadingCardCentre.x - flight::kHeadingCardMaskAt.x;
+    const int centreY = flight::kHeadingCardCentre.y - flight::kHeadingCardMaskAt.y;
+    for (auto [x, y, colour] : {std::tuple{centreX + 90, centreY + 60, kWindowBlack}, {centreX - 60, centreY - 100, kWindowBlack},
+                                {0, 0, kPureBlack}, {gyro.width - 1, gyro.height - 1, kPureBlack}}) {
+        EXPECT_EQ(gyro.at(x, y), colour) << "heading card mask at " << x << "," << y;
+    }
+    EXPECT_GT(brightness(gyro.at(centreX, centreY + 10)), 3 * 200) << "the white aircraft over the card";
+
+    const PixelImage face = render(vfrInstrumentPictures, vor::kCourseCardMask.id);
+    const double middle = (vor::kRingInner + vor::kRingOuter) / 2;
+    for (auto [angle, colour] : {std::pair{-90.0, kWindowBlack}, {-60.0, kWindowBlack}, {90.0, kWindowBlack},
+                                 {0.0, 0u}, {180.0, 0u}}) {
+        const kit::Point at = kit::polar({vor::kVorCentre.x + 0.5, vor::kVorCentre.y + 0.5}, middle, angle);
+        const std::uint32_t shown = face.at(static_cast<int>(at.x), static_cast<int>(at.y));
+        if (colour == kWindowBlack) {
+            EXPECT_EQ(shown, kWindowBlack) << "the card shows at " << angle;
+        } else {
+            EXPECT_NE(shown, kWindowBlack) << "the face covers the card at " << angle;
+            EXPECT_NE(shown, kPureBlack) << angle;
+        }
+    }
+    EXPECT_EQ(face.at(0, 0), kPureBlack);
 }
 
 // ---------------------------------------------------------------------------------------------

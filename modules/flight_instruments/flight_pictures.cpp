@@ -94,14 +94,15 @@ void drawTurnFace(cairo_t* cr, const Picture&) {
     kit::fill(cr, kit::kTransparent);
     kit::bezel(cr, {151, 151}, 150, 4, kRim, kFace);
 
-    // Wings level and the standard rate either way, for the right wing tip and the left.
+    // Wings level and the standard rate either way, for the right wing tip and the left; they begin
+    // where the tips end.
     std::vector<kit::ScaleMark> marks;
     for (double rate : {-layout::kStandardRate, 0.0, layout::kStandardRate}) {
         marks.push_back({.angle = wingTipAngle(rate), .tick = kit::Tick::Major});
         marks.push_back({.angle = wingTipAngle(rate) + 180, .tick = kit::Tick::Major});
     }
     kit::dialScale(cr, centre,
-                   {.outerRadius = 122, .majorLength = 24, .majorWidth = 5, .minorLength = 0, .minorWidth = 0,
+                   {.outerRadius = 122, .majorLength = 28, .majorWidth = 5, .minorLength = 0, .minorWidth = 0,
                     .numeralRadius = 0, .numeralSize = 1, .ink = kInk},
                    marks);
     kit::label(cr, "L", kit::polar(centre, 134, wingTipAngle(-layout::kStandardRate) + 180 - 10), 18, kInk);

@@ -40,7 +40,7 @@ kit::Point spot(layout::Spot at) { return texelCentre(at.x, at.y); }
 // Asi
 
 constexpr double kAirspeedTickOuter = 118;
-constexpr double kAirspeedNumerals = 86;
+constexpr double kAirspeedNumerals = 84;
 constexpr double kKnotsPerMph = 1 / 1.15078;
 
 double airspeedAngle(double knots) {
@@ -97,7 +97,7 @@ void drawAirspeedDial(cairo_t* cr, const Picture&) {
     }
     kit::dialScale(cr, centre,
                    {.outerRadius = kAirspeedTickOuter, .majorLength = 16, .majorWidth = 3, .minorLength = 8,
-                    .minorWidth = 1.6, .numeralRadius = kAirspeedNumerals, .numeralSize = 18, .ink = style.ink},
+                    .minorWidth = 1.6, .numeralRadius = kAirspeedNumerals, .numeralSize = 16, .ink = style.ink},
                    marks);
     // The never-exceed line.
     kit::dialScale(cr, centre,
@@ -130,7 +130,7 @@ void drawAirspeedNeedle(cairo_t* cr, const Picture& picture) {
 // Altimetro
 
 constexpr double kAltimeterTickOuter = 138;
-constexpr double kAltimeterDigits = 114;
+constexpr double kAltimeterDigits = 108;
 
 double pointerAngle(double value) {
     return tableAngle(layout::kAltitudePoints, spot(layout::kPointerPivot), value);
@@ -170,7 +170,7 @@ void drawAltimeterFace(cairo_t* cr, const Picture&) {
                    marks);
     // The hundreds digits at the pointers' angles for 0, 100, … 900.
     for (int digit = 0; digit <= 9; ++digit) {
-        kit::label(cr, std::to_string(digit), kit::polar(centre, kAltimeterDigits, pointerAngle(100 * digit)), 22,
+        kit::label(cr, std::to_string(digit), kit::polar(centre, kAltimeterDigits, pointerAngle(100 * digit)), 20,
                    style.ink);
     }
     kit::label(cr, "ALTITUDE", {centre.x, centre.y - 52}, 13, style.ink);
