@@ -28,6 +28,12 @@ namespace {
 // The heading the card shows, read by the bug's callback alone.
 constinit ModuleVariable HeadingVar = {.token = var::HEADING_INDICATOR_HEADING};
 
+// At rest the ball stands centred under the aircraft symbol's pivot, where the tube is lowest.
+static_assert(2 * layout::kBallAt.x + layout::kBall.width == 2 * layout::kAircraftPivot.x + 1);
+// The bug's picture lies 98 to 130 pixels above the card's centre, inside the card's rim.
+static_assert(layout::kHeadingBugHub.y - layout::kHeadingBug.height == 98 &&
+              layout::kHeadingBugHub.y < layout::kHeadingCard.width / 2 / layout::kHeadingCardScale);
+
 constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
 
 FLOAT64 GAUGE_CALL VerticalSpeed(NeedleElement* needle) {

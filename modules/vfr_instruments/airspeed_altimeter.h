@@ -33,6 +33,17 @@ namespace {
 
 using namespace gauge;
 
+// The pointers turn once over the table: its two points stand one pixel apart on either side of
+// twelve o'clock above the pivot, and the dial prints its digits by that.
+static_assert(layout::kAltitudePoints[0].x == layout::kPointerPivot.x + 1 &&
+              layout::kAltitudePoints[1].x == layout::kPointerPivot.x &&
+              layout::kAltitudePoints[0].y == layout::kAltitudePoints[1].y &&
+              layout::kAltitudePoints[0].y < layout::kPointerPivot.y);
+// The card prints 28.1 at three o'clock, where the window stands.
+static_assert(layout::kSettingWindowAt.x > layout::kSettingCardCentre.x &&
+              layout::kSettingWindowAt.y < layout::kSettingCardCentre.y &&
+              layout::kSettingWindowAt.y + layout::kSettingWindow.height > layout::kSettingCardCentre.y);
+
 constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
 constexpr Box box(layout::Area area) { return {area.x, area.y, area.width, area.height}; }
 

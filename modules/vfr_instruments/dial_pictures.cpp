@@ -51,7 +51,8 @@ double airspeedAngle(double knots) {
 void airspeedArc(cairo_t* cr, double from, double to, double radius, double width, kit::Rgb colour) {
     const kit::Point centre = spot(layout::kAirspeedPivot);
     cairo_new_path(cr);
-    cairo_arc(cr, centre.x, centre.y, radius, airspeedAngle(from) * M_PI / 180, airspeedAngle(to) * M_PI / 180);
+    cairo_arc(cr, centre.x, centre.y, radius, instrument_art::radians(airspeedAngle(from)),
+              instrument_art::radians(airspeedAngle(to)));
     cairo_set_line_width(cr, width);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     kit::setColour(cr, colour);
@@ -67,7 +68,7 @@ void drawAirspeedDial(cairo_t* cr, const Picture&) {
     // The true-airspeed ring at the rim.
     constexpr double kTasRing = 132;
     cairo_new_path(cr);
-    cairo_arc(cr, centre.x, centre.y, kTasRing, 0, 2 * M_PI);
+    cairo_arc(cr, centre.x, centre.y, kTasRing, 0, instrument_art::radians(360));
     cairo_set_line_width(cr, 1);
     kit::setColour(cr, kit::mix(style.face, style.ink, 0.5));
     cairo_stroke(cr);

@@ -7,7 +7,7 @@ namespace instrument_art {
 void turnedLabel(cairo_t* cr, std::string_view text, kit::Point centre, double angle, double size, kit::Rgb colour) {
     cairo_save(cr);
     cairo_translate(cr, centre.x, centre.y);
-    cairo_rotate(cr, angle * 3.14159265358979323846 / 180);
+    cairo_rotate(cr, radians(angle));
     kit::label(cr, text, {0, 0}, size, colour);
     cairo_restore(cr);
 }

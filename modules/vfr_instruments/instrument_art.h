@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <numbers>
 #include <string_view>
 #include <vector>
 
@@ -31,6 +32,8 @@ double tableAngle(const CalibrationPoint (&points)[count], kit::Point pivot, dou
     }
     return value < points[0].value ? angles.front() : angles.back();
 }
+
+constexpr double radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
 // The centre of a texel as cairo addresses it: the host turns a picture about whole texels.
 constexpr kit::Point texelCentre(int x, int y) { return {x + 0.5, y + 0.5}; }

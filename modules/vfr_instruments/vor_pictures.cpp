@@ -41,7 +41,7 @@ void faceWithoutFlags(cairo_t* cr) {
         kit::label(cr, text, {x, 172}, 9, kInk, kit::Typeface::Sans);
     }
     cairo_new_path(cr);
-    cairo_arc(cr, kCentre.x, kCentre.y, 12, 0, 2 * 3.14159265358979323846);
+    cairo_arc(cr, kCentre.x, kCentre.y, 12, 0, instrument_art::radians(360));
     cairo_set_line_width(cr, 2);
     kit::setColour(cr, kInk);
     cairo_stroke(cr);
@@ -68,8 +68,8 @@ void drawVorMask(cairo_t* cr, const Picture&) {
     kit::setCrispRendering(cr);
     kit::setColour(cr, kit::kNearBlack);
     for (double middle : {kUp, -kUp}) {
-        const double from = (middle - layout::kSegmentHalfAngle) * 3.14159265358979323846 / 180;
-        const double to = (middle + layout::kSegmentHalfAngle) * 3.14159265358979323846 / 180;
+        const double from = instrument_art::radians(middle - layout::kSegmentHalfAngle);
+        const double to = instrument_art::radians(middle + layout::kSegmentHalfAngle);
         cairo_new_path(cr);
         cairo_arc(cr, kCentre.x, kCentre.y, layout::kRingOuter, from, to);
         cairo_arc_negative(cr, kCentre.x, kCentre.y, layout::kRingInner, to, from);
