@@ -12,6 +12,7 @@
 #include <set>
 #include <sstream>
 
+#include "hex_text.h"
 #include "host_variables.h"
 #include "truncation.h"
 
@@ -37,12 +38,6 @@ public:
     ScenarioFault(Location at, const std::string& message) : std::runtime_error(message), at(std::move(at)) {}
     Location at;
 };
-
-std::string hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
 
 // A key event as its name, or in hexadecimal when no gauge names it.
 std::string keyEventText(std::uint32_t id) {
