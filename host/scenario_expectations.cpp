@@ -30,20 +30,31 @@ std::string listText(const std::vector<Item>& items, Describe describe) {
     return text;
 }
 
+// The NAME INDEX that the expectations on one element start with.
+struct ElementAt {
+    std::string alias;
+    int index;
+    std::string text() const { return alias + " element " + std::to_string(index); }
+};
+
+ElementAt elementAt(LineReader& in) {
+    std::string alias = in.alias();
+    return {std::move(alias), static_cast<int>(in.integer("an element index"))};
+}
+
 // `value`, `angle` and `rotation`: one number of an element.
 Step elementNumber(LineReader& in, const Location& at, const std::string& what) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("=");
     const double expected = in.real("a number");
     const double within = in.tolerance();
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
+        const auto& state = run.element(element.alias, element.index, at);
         std::optional<double> actual = what == "angle"      ? std::optional(state.needleAngle)
                                        : what == "rotation" ? std::optional(state.spriteRotation)
                                                             : state.returned;
-        const std::string subject = what + " of " + alias + " element " + std::to_string(index);
+        const std::string subject = what + " of " + element.text();
         run.check(actual && std::abs(*actual - expected) <= within, at, subject + " " + number(expected),
                   actual ? number(*actual) : "no callback value");
     };
@@ -51,8 +62,7 @@ Step elementNumber(LineReader& in, const Location& at, const std::string& what) 
 
 // `slider` and `strip`: an element's two offsets.
 Step elementOffsets(LineReader& in, const Location& at, const std::string& what) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("=");
     const double x = in.real("an x offset");
     if (in.peek(",")) in.mark(",");
@@ -60,18 +70,17 @@ Step elementOffsets(LineReader& in, const Location& at, const std::string& what)
     const double within = in.tolerance();
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
+        const auto& state = run.element(element.alias, element.index, at);
         const double ax = what == "slider" ? state.sliderX : state.stripX;
         const double ay = what == "slider" ? state.sliderY : state.stripY;
         run.check(std::abs(ax - x) <= within && std::abs(ay - y) <= within, at,
-                  what + " of " + alias + " element " + std::to_string(index) + " at " + number(x) + ", " + number(y),
+                  what + " of " + element.text() + " at " + number(x) + ", " + number(y),
                   number(ax) + ", " + number(ay));
     };
 }
 
 Step picture(LineReader& in, const Location& at, const std::string&) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("=");
     std::optional<int> expected;
     if (in.peek("none")) {
@@ -81,51 +90,48 @@ Step picture(LineReader& in, const Location& at, const std::string&) {
     }
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
+        const auto& state = run.element(element.alias, element.index, at);
         auto show = [](std::optional<int> picture) { return picture ? std::to_string(*picture) : std::string("none"); };
-        run.check(state.picture == expected, at, "picture " + show(expected) + " on " + alias + " element " + std::to_string(index),
+        run.check(state.picture == expected, at, "picture " + show(expected) + " on " + element.text(),
                   show(state.picture));
     };
 }
 
 Step text(LineReader& in, const Location& at, const std::string&) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("=");
     const std::string expected = in.text("the text");
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
-        run.check(state.text == expected, at, "text " + quote(expected) + " on " + alias + " element " + std::to_string(index),
+        const auto& state = run.element(element.alias, element.index, at);
+        run.check(state.text == expected, at, "text " + quote(expected) + " on " + element.text(),
                   quote(state.text));
     };
 }
 
 Step textLength(LineReader& in, const Location& at, const std::string&) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("<=");
     const int most = in.count("a length");
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
+        const auto& state = run.element(element.alias, element.index, at);
         run.check(state.text.size() <= static_cast<std::size_t>(most), at,
-                  "a text of at most " + std::to_string(most) + " characters on " + alias + " element " + std::to_string(index),
+                  "a text of at most " + std::to_string(most) + " characters on " + element.text(),
                   quote(state.text) + " (" + std::to_string(state.text.size()) + ")");
     };
 }
 
 Step hidden(LineReader& in, const Location& at, const std::string&) {
-    const auto alias = in.alias();
-    const int index = static_cast<int>(in.integer("an element index"));
+    const ElementAt element = elementAt(in);
     in.mark("=");
     const Token& answer = in.take("yes or no");
     if (answer.quoted || (answer.text != "yes" && answer.text != "no")) in.failAt(answer, "expected yes or no");
     const bool expected = answer.text == "yes";
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(alias, index, at);
-        run.check(state.hidden == expected, at, alias + " element " + std::to_string(index) + (expected ? " hidden" : " shown"),
+        const auto& state = run.element(element.alias, element.index, at);
+        run.check(state.hidden == expected, at, element.text() + (expected ? " hidden" : " shown"),
                   state.hidden ? "hidden" : "shown");
     };
 }
