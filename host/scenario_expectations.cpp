@@ -65,7 +65,7 @@ Step elementOffsets(LineReader& in, const Location& at, const std::string& what)
     const ElementAt element = elementAt(in);
     in.mark("=");
     const double x = in.real("an x offset");
-    if (in.peek(",")) in.mark(",");
+    in.accept(",");
     const double y = in.real("a y offset");
     const double within = in.tolerance();
     in.end();
@@ -83,9 +83,7 @@ Step picture(LineReader& in, const Location& at, const std::string&) {
     const ElementAt element = elementAt(in);
     in.mark("=");
     std::optional<int> expected;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         expected = static_cast<int>(in.integer("a picture index or none"));
     }
     in.end();
@@ -143,22 +141,17 @@ Step keys(LineReader& in, const Location& at, const std::string&) {
         std::optional<std::uint32_t> parameter;  // nullopt: any
     };
     std::vector<ExpectedKey> expected;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         while (!in.atEnd()) {
             ExpectedKey key{in.keyEvent(), std::nullopt};
-            if (in.peek("(")) {
-                in.mark("(");
-                if (in.peek("*")) {
-                    in.word("*");
-                } else {
+            if (in.accept("(")) {
+                if (!in.accept("*")) {
                     key.parameter = static_cast<std::uint32_t>(in.integer("a parameter or *"));
                 }
                 in.mark(")");
             }
             expected.push_back(key);
-            if (in.peek(",")) in.mark(",");
+            in.accept(",");
         }
         if (expected.empty()) in.fail("expected key events or none");
     }
@@ -184,9 +177,7 @@ Step keys(LineReader& in, const Location& at, const std::string&) {
 Step windowCalls(LineReader& in, const Location& at, const std::string&) {
     in.mark("=");
     std::vector<WindowCallRecord> expected;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         while (!in.atEnd()) {
             const Token& verb = in.take("toggle, open or close");
             WindowCallRecord call;
@@ -196,7 +187,7 @@ Step windowCalls(LineReader& in, const Location& at, const std::string&) {
             else in.failAt(verb, "expected toggle, open or close, found \"" + verb.text + "\"");
             call.window = static_cast<std::uint32_t>(in.integer("a panel window id"));
             expected.push_back(call);
-            if (in.peek(",")) in.mark(",");
+            in.accept(",");
         }
     }
     in.end();
@@ -215,12 +206,10 @@ Step windowCalls(LineReader& in, const Location& at, const std::string&) {
 Step openWindows(LineReader& in, const Location& at, const std::string&) {
     in.mark("=");
     std::set<std::uint32_t> expected;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         while (!in.atEnd()) {
             expected.insert(static_cast<std::uint32_t>(in.integer("a panel window id")));
-            if (in.peek(",")) in.mark(",");
+            in.accept(",");
         }
     }
     in.end();
@@ -238,9 +227,7 @@ Step named(LineReader& in, const Location& at, const std::string&) {
     const std::string name = in.word("a named variable");
     in.mark("=");
     std::optional<double> expected;
-    if (in.peek("missing")) {
-        in.word("missing");
-    } else {
+    if (!in.accept("missing")) {
         expected = in.real("a number or missing");
     }
     const double within = in.tolerance();
@@ -262,9 +249,7 @@ Step tooltip(LineReader& in, const Location& at, const std::string&) {
     const Point point = in.point();
     in.mark("=");
     std::optional<Tooltip> expected;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         Tooltip tooltip;
         const Token& token = in.take("a tooltip id or a quoted text");
         if (token.quoted) {
@@ -292,9 +277,7 @@ Step cursor(LineReader& in, const Location& at, const std::string&) {
     const Point point = in.point();
     in.mark("=");
     int expected = gauge::cursor::kNone;
-    if (in.peek("none")) {
-        in.word("none");
-    } else {
+    if (!in.accept("none")) {
         expected = static_cast<int>(in.integer("a cursor number or none"));
     }
     in.end();

@@ -109,6 +109,12 @@ const Token& LineReader::take(const std::string& expected) {
     return tokens_[next_++];
 }
 
+bool LineReader::accept(const char* text) {
+    if (!peek(text)) return false;
+    ++next_;
+    return true;
+}
+
 std::string LineReader::word(const std::string& expected) {
     const Token& token = take(expected);
     if (token.quoted || std::strchr("=~,()", token.text[0]) != nullptr || token.text == "<=") {
@@ -188,15 +194,13 @@ std::uint32_t LineReader::keyEvent() {
 
 Point LineReader::point() {
     const int x = static_cast<int>(integer("an x coordinate"));
-    if (peek(",")) mark(",");
+    accept(",");
     const int y = static_cast<int>(integer("a y coordinate"));
     return {x, y};
 }
 
 double LineReader::tolerance() {
-    if (!peek("~")) return 1e-9;
-    mark("~");
-    return real("a tolerance");
+    return accept("~") ? real("a tolerance") : 1e-9;
 }
 
 void LineReader::end() {

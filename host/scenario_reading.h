@@ -57,6 +57,8 @@ public:
     bool peek(const char* text) const { return !atEnd() && !tokens_[next_].quoted && tokens_[next_].text == text; }
     Location here() const;
 
+    // Takes the word or mark when it stands next.
+    bool accept(const char* text);
     const Token& take(const std::string& expected);
     std::string word(const std::string& expected);
     void mark(const char* text);
