@@ -1,5 +1,6 @@
 // The scenario expectations: what must come out, one reader per expectation. Each reads the state
 // after the last cycle and reports `expected …, got …` when it does not hold.
+#include <algorithm>
 #include <cmath>
 #include <set>
 #include <vector>
@@ -28,6 +29,14 @@ std::string listText(const std::vector<Item>& items, Describe describe) {
     std::string text;
     for (const auto& item : items) text += (text.empty() ? "" : ", ") + describe(item);
     return text;
+}
+
+// The records that came since the last expectation on them; from now on they count as checked.
+template <class Record>
+std::vector<Record> sinceLastCheck(const std::vector<Record>& all, std::size_t& checked) {
+    std::vector<Record> fresh(all.begin() + static_cast<std::ptrdiff_t>(checked), all.end());
+    checked = all.size();
+    return fresh;
 }
 
 // The NAME INDEX that the expectations on one element start with.
@@ -157,13 +166,10 @@ Step keys(LineReader& in, const Location& at, const std::string&) {
     }
     in.end();
     return [=](Runner& run) {
-        const auto& all = run.host.keyEvents();
-        std::vector<KeyEvent> fresh(all.begin() + static_cast<std::ptrdiff_t>(run.keyEventsChecked), all.end());
-        run.keyEventsChecked = all.size();
-        bool same = fresh.size() == expected.size();
-        for (std::size_t i = 0; same && i < fresh.size(); ++i) {
-            same = fresh[i].id == expected[i].id && (!expected[i].parameter || *expected[i].parameter == fresh[i].parameter);
-        }
+        const auto fresh = sinceLastCheck(run.host.keyEvents(), run.keyEventsChecked);
+        const bool same = std::ranges::equal(fresh, expected, [](const KeyEvent& sent, const ExpectedKey& key) {
+            return sent.id == key.id && (!key.parameter || *key.parameter == sent.parameter);
+        });
         run.check(same, at,
                   "key events " + listText(expected, [](const ExpectedKey& key) {
                       return keyEventText(key.id) + "(" + (key.parameter ? std::to_string(*key.parameter) : "*") + ")";
@@ -192,13 +198,11 @@ Step windowCalls(LineReader& in, const Location& at, const std::string&) {
     }
     in.end();
     return [=](Runner& run) {
-        const auto& all = run.host.windowCalls();
-        std::vector<WindowCallRecord> fresh(all.begin() + static_cast<std::ptrdiff_t>(run.windowCallsChecked), all.end());
-        run.windowCallsChecked = all.size();
-        bool same = fresh.size() == expected.size();
-        for (std::size_t i = 0; same && i < fresh.size(); ++i) {
-            same = fresh[i].call == expected[i].call && fresh[i].window == expected[i].window;
-        }
+        const auto fresh = sinceLastCheck(run.host.windowCalls(), run.windowCallsChecked);
+        // The host's result of each call is not part of what a scenario states.
+        const bool same = std::ranges::equal(fresh, expected, [](const WindowCallRecord& made, const WindowCallRecord& call) {
+            return made.call == call.call && made.window == call.window;
+        });
         run.check(same, at, "window calls " + listText(expected, windowCallText), listText(fresh, windowCallText));
     };
 }
