@@ -118,6 +118,7 @@ int main(int argc, char** argv) {
     std::vector<std::string> scenarios;
     auto* run = app.add_subcommand("run", "run scenario files and check their expectations");
     run->add_option("scenarios", scenarios, "scenario files")->required()->check(CLI::ExistingFile);
+    run->footer(gaugehost::scenarioLanguageHelp());
 
 #if defined(GAUGEHOST_DRAWING)
     // The drawing commands render, panel and sheet (native build).

@@ -1,10 +1,10 @@
 #include "module_library.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <vector>
 
+#include "hex_text.h"
 #include "host_error.h"
 
 #if defined(_WIN32)
@@ -52,8 +52,7 @@ ModuleLibrary::~ModuleLibrary() { dlclose(handle_); }
 void* ModuleLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
 
 std::optional<Bitmap> ModuleLibrary::picture(std::uint32_t id) const {
-    char fileName[32];
-    std::snprintf(fileName, sizeof fileName, "0x%X.bmp", id);
+    const std::string fileName = hex(id) + ".bmp";
     auto folder = file_;
     folder.replace_extension(".bitmaps");
     std::ifstream in(folder / fileName, std::ios::binary);

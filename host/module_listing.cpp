@@ -1,21 +1,14 @@
 #include "module_listing.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <cstring>
 
+#include "hex_text.h"
 #include "host_variables.h"
 
 namespace gaugehost {
 namespace {
 
 using Json = nlohmann::ordered_json;
-
-std::string hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
 
 const char* kindName(std::uint32_t kind) {
     static const char* const names[] = {"static image", "needle", "string", "slider", "icon", "moving image", "sprite"};

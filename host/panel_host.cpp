@@ -1,10 +1,12 @@
+// The bench host at work: creating gauges, the update cycle, mouse delivery, and the services the
+// modules call. Loading and checking modules is in module_loading.cpp.
 #include "panel_host.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
+#include "hex_text.h"
 #include "needle_geometry.h"
 #include "truncation.h"
 
@@ -13,104 +15,7 @@ namespace {
 
 PanelHost* activeHost = nullptr;
 
-// Deeper trees or longer lists than these are taken for a corrupted module.
-constexpr int kDeepestTree = 32;
-constexpr int kMostElements = 1024;
-
-std::string hex(std::uint32_t value) {
-    char text[16];
-    std::snprintf(text, sizeof text, "0x%X", value);
-    return text;
-}
-
-// Visits a tree in drawing order: a parent before its children, the children in list order.
-template <class Visit>
-void walkTree(gauge::Element* element, int depth, int& count, const std::string& where, Visit&& visit) {
-    if (depth > kDeepestTree || ++count > kMostElements) throw HostError(where + ": element tree is too deep or too large");
-    visit(element, depth);
-    if (element->children == nullptr) return;
-    for (gauge::Element* const* child = element->children; *child != nullptr; ++child) {
-        walkTree(*child, depth + 1, count, where, visit);
-    }
-}
-
-template <class Visit>
-void walkTree(const gauge::GaugeHeader& header, Visit&& visit) {
-    int count = 0;
-    walkTree(header.elementList[0], 0, count, std::string("gauge ") + header.gaugeName, visit);
-}
-
-void validateHeader(const gauge::GaugeHeader& header, const std::string& module) {
-    const auto where = "module " + module + " gauge " + (header.gaugeName ? header.gaugeName : "(unnamed)");
-    if (header.gaugeName == nullptr) throw HostError("module " + module + ": a gauge header has no name");
-    if (header.headerVersion != gauge::kGaugeHeaderVersion) {
-        throw HostError(where + ": header version " + std::to_string(header.headerVersion) + ", expected 800");
-    }
-    if (header.elementList == nullptr || header.elementList[0] == nullptr || header.elementList[1] != nullptr) {
-        throw HostError(where + ": element list must hold exactly one root");
-    }
-    if (header.elementList[0]->kind != gauge::kStaticImage) throw HostError(where + ": root is not a static image");
-    if (!header.query || !header.install || !header.initialize || !header.update || !header.generate ||
-        !header.draw || !header.kill) {
-        throw HostError(where + ": a routine slot is empty");
-    }
-    walkTree(header, [&](gauge::Element* element, int) {
-        if (element->kind > gauge::kSprite) throw HostError(where + ": element of unknown kind " + std::to_string(element->kind));
-        if (element->gauge != &header) throw HostError(where + ": an element names another gauge as its owner");
-    });
-    MouseMap(header.mouseAreas, 1, 1);  // rejects a malformed list now rather than at the first click
-}
-
 }  // namespace
-
-// ---------------------------------------------------------------------------------------------
-// Module
-
-std::vector<TreeEntry> drawingOrder(const gauge::GaugeHeader& header) {
-    std::vector<TreeEntry> entries;
-    walkTree(header, [&](gauge::Element* element, int depth) { entries.push_back({element, depth}); });
-    return entries;
-}
-
-gauge::GaugeHeader* Module::gauge(const std::string& name) const {
-    for (auto* header : gauges_) {
-        if (name == header->gaugeName) return header;
-    }
-    return nullptr;
-}
-
-bool Module::hasPicture(std::uint32_t id) const {
-    auto it = pictures_.find(id);
-    if (it == pictures_.end()) it = pictures_.emplace(id, library_->picture(id)).first;
-    return it->second.has_value();
-}
-
-const Bitmap& Module::picture(std::uint32_t id) const {
-    if (!hasPicture(id)) throw HostError("module " + name_ + " has no picture " + hex(id));
-    return *pictures_.at(id);
-}
-
-std::vector<std::uint32_t> Module::pictureIds(const gauge::GaugeHeader& header) {
-    std::vector<std::uint32_t> ids;
-    walkTree(header, [&](gauge::Element* element, int) {
-        const auto id = element->resourceId;
-        switch (element->kind) {
-            case gauge::kString: break;
-            case gauge::kIcon: {
-                const auto* icon = reinterpret_cast<const gauge::IconElement*>(element);
-                for (int i = 0; i < icon->pictureCount; ++i) ids.push_back(id + i);
-                break;
-            }
-            case gauge::kMovingImage:
-            case gauge::kSprite:
-                ids.push_back(id);
-                ids.push_back(id + 1);  // the mask
-                break;
-            default: ids.push_back(id);
-        }
-    });
-    return ids;
-}
 
 // ---------------------------------------------------------------------------------------------
 // Host
@@ -147,79 +52,6 @@ PanelHost::~PanelHost() {
 
 PanelHost& PanelHost::active() { return *activeHost; }
 
-void PanelHost::addModuleFolder(const std::filesystem::path& folder) { moduleFolders_.push_back(folder); }
-
-std::filesystem::path PanelHost::findModuleFile(const std::string& nameOrPath) const {
-    const std::filesystem::path given(nameOrPath);
-    if (given.has_extension() || given.has_parent_path()) {
-        if (std::filesystem::exists(given)) return given;
-        throw HostError("no module file " + nameOrPath);
-    }
-    for (const auto& folder : moduleFolders_) {
-        const auto file = folder / (nameOrPath + ModuleLibrary::kFileExtension);
-        if (std::filesystem::exists(file)) return file;
-    }
-    std::string searched;
-    for (const auto& folder : moduleFolders_) searched += " " + folder.string();
-    throw HostError("unknown module " + nameOrPath + " (searched:" + (searched.empty() ? " no folders" : searched) + ")");
-}
-
-Module* PanelHost::findModule(const std::string& name) {
-    for (auto& module : modules_) {
-        if (module->name() == name) return module.get();
-    }
-    return nullptr;
-}
-
-Module& PanelHost::loadModule(const std::string& nameOrPath) {
-    const auto file = findModuleFile(nameOrPath);
-    const auto name = file.stem().string();
-    if (Module* loaded = findModule(name)) return *loaded;
-
-    auto module = std::make_unique<Module>();
-    module->name_ = name;
-    module->library_ = std::make_unique<ModuleLibrary>(file);
-    module->importTable_ = static_cast<gauge::ImportTable*>(module->library_->symbol("ImportTable"));
-    module->linkage_ = static_cast<gauge::ModuleLinkage*>(module->library_->symbol("Linkage"));
-    if (module->importTable_ == nullptr || module->linkage_ == nullptr) {
-        throw HostError("module " + name + " does not export both ImportTable and Linkage");
-    }
-    const auto& imports = *module->importTable_;
-    if (imports.panelServices.id != gauge::kPanelServicesImportId || imports.end.id != 0) {
-        throw HostError("module " + name + ": ImportTable is malformed");
-    }
-    const auto& linkage = *module->linkage_;
-    if (linkage.moduleId != gauge::kModuleId || linkage.version != gauge::kLinkageVersion ||
-        linkage.moduleInit == nullptr || linkage.moduleDeinit == nullptr) {
-        throw HostError("module " + name + ": Linkage is malformed (module id " + hex(linkage.moduleId) +
-                        ", version " + hex(linkage.version) + ")");
-    }
-    for (std::size_t i = 0; linkage.gauges[i] != nullptr; ++i) {
-        if (i == gauge::kMaxGaugesPerModule) throw HostError("module " + name + ": gauge list is not ended");
-        validateHeader(*linkage.gauges[i], name);
-        if (module->gauge(linkage.gauges[i]->gaugeName) != nullptr) {
-            throw HostError("module " + name + ": two gauges are named " + linkage.gauges[i]->gaugeName);
-        }
-        module->gauges_.push_back(linkage.gauges[i]);
-    }
-    if (module->gauges_.empty()) throw HostError("module " + name + ": Linkage lists no gauge");
-
-    // The services must be in place before any module code runs.
-    module->importTable_->panelServices.services = const_cast<gauge::PanelServices*>(&services_);
-    linkage.moduleInit();
-    modules_.push_back(std::move(module));
-    return *modules_.back();
-}
-
-void PanelHost::unloadModule(const std::string& name) {
-    Module* module = findModule(name);
-    if (module == nullptr) throw HostError("module " + name + " is not loaded");
-    if (held_ && &held_->gauge->module() == module) held_.reset();
-    std::erase_if(instances_, [&](const auto& instance) { return instance->module_ == module; });
-    module->linkage_->moduleDeinit();
-    std::erase_if(modules_, [&](const auto& loaded) { return loaded.get() == module; });
-}
-
 GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::string& gaugeName, std::string alias) {
     Module* module = findModule(moduleName);
     if (module == nullptr) throw HostError("module " + moduleName + " is not loaded");
@@ -244,7 +76,7 @@ GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::
     instance->height_ = background.height;
     instance->mouseMap_ = MouseMap(header->mouseAreas, instance->width_, instance->height_);
     int index = 0;
-    walkTree(*header, [&](gauge::Element* element, int depth) {
+    for (const auto& [element, depth] : drawingOrder(*header)) {
         ElementState state{.index = index++, .depth = depth, .element = element,
                            .kind = static_cast<gauge::ElementKind>(element->kind)};
         GaugeInstance::ElementRuntime runtime;
@@ -261,7 +93,7 @@ GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::
         }
         instance->states_.push_back(state);
         instance->runtime_.push_back(std::move(runtime));
-    });
+    }
 
     instances_.push_back(std::move(instance));
     GaugeInstance& created = *instances_.back();

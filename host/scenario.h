@@ -30,4 +30,7 @@ ScenarioResult runScenario(std::string_view text, const std::string& fileName, c
                            std::ostream& report);
 ScenarioResult runScenarioFile(const std::filesystem::path& file, const ScenarioOptions& options, std::ostream& report);
 
+// Every command and expectation with how it is written and what it does, for `gaugehost run --help`.
+std::string scenarioLanguageHelp();
+
 }  // namespace gaugehost

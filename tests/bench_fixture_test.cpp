@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "fixtures/bench_fixture.h"
 #include "support/bench.h"
 
 namespace {
@@ -13,16 +14,8 @@ using benchtest::BenchTest;
 using benchtest::requiredEnvironment;
 using gaugehost::KeyEvent;
 
-constexpr std::uint32_t kNeedleValue = 0xF001;
-constexpr std::uint32_t kDrumValue = 0xF002;
-constexpr std::uint32_t kRotation = 0xF003;
-constexpr std::uint32_t kSliderValue = 0xF004;
-constexpr std::uint32_t kTextValue = 0xF005;
-constexpr std::uint32_t kIconValue = 0xF006;
-
-// Element indices in drawing order.
-enum { kTableNeedle = 1, kWholeTurnNeedle, kRateLimitedNeedle, kBareNeedle, kFallingNeedle, kDrum, kCard, kSlider,
-       kReadout, kLamp };
+using namespace bench_fixture;
+using namespace bench_fixture::element_index;
 
 class Fixture : public BenchTest {
 protected:
@@ -76,7 +69,7 @@ TEST_F(Fixture, NeedleWithoutTableTurnsByItsValue) {
 }
 
 TEST_F(Fixture, DrumShiftsItsStripAndHidesItself) {
-    EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 9).stripY, 240 - 24);
+    EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 9).stripY, kDrumStrip.height - kDrumWindow.height);
     EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 0).stripY, 0);
     EXPECT_DOUBLE_EQ(show(kDrum, kDrumValue, 4.5).stripY, 108);
     EXPECT_FALSE(element(*gauge_, kDrum).hidden);
@@ -111,7 +104,7 @@ TEST_F(Fixture, IconIndexOutsideItsPicturesShowsNothing) {
 
 TEST_F(Fixture, HeldButtonRepeatsOncePerCycleUntilReleased) {
     host.press(*gauge_, 5, 5);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE003, 0}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{kRepeatKey, 0}}));
     host.runCycles(3);
     EXPECT_EQ(takeKeyEvents().size(), 3u);
     host.release();
@@ -122,7 +115,7 @@ TEST_F(Fixture, HeldButtonRepeatsOncePerCycleUntilReleased) {
 TEST_F(Fixture, PlainChildReactsOncePerPressWithThePressFlags) {
     host.press(*gauge_, 25, 7);
     host.runCycles(2);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE001, 0x20000000}, {0xE001, 7}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{kReportClick, gauge::mouse_flag::kLeftDown}, {kReportClick, 7}}));
     EXPECT_EQ(host.lastMouseResult(), gauge::kTrue);
 }
 
@@ -130,9 +123,9 @@ TEST_F(Fixture, DragDeliversThePressThenEveryMoveWithoutTheDownFlag) {
     host.press(*gauge_, 15, 5);
     host.moveTo(15, 8);
     host.moveTo(16, 3);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE002, 0x20000000}, {0xE002, 5},
-                                                      {0xE002, 0x00800000}, {0xE002, 8},
-                                                      {0xE002, 0x00800000}, {0xE002, 3}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{kReportDrag, gauge::mouse_flag::kLeftDown}, {kReportDrag, 5},
+                                                      {kReportDrag, gauge::mouse_flag::kDrag}, {kReportDrag, 8},
+                                                      {kReportDrag, gauge::mouse_flag::kDrag}, {kReportDrag, 3}}));
     host.release();
     host.moveTo(15, 9);
     EXPECT_TRUE(takeKeyEvents().empty());
@@ -140,11 +133,11 @@ TEST_F(Fixture, DragDeliversThePressThenEveryMoveWithoutTheDownFlag) {
 
 TEST_F(Fixture, InnermostAreaWinsAndBoxesAreRelativeToTheirParent) {
     const std::tuple<int, int, std::uint32_t> cases[] = {
-        {2, 22, 0xE004},   // inner child at the inner parent's corner, over the outer child
-        {9, 29, 0xE004},   // its last pixel
-        {10, 30, 0xE005},  // just beyond it: the outer child
-        {45, 32, 0xE006},  // a child reaching beyond its parent's box
-        {50, 50, 0xE005},
+        {2, 22, kInnerKey},   // inner child at the inner parent's corner, over the outer child
+        {9, 29, kInnerKey},   // its last pixel
+        {10, 30, kOuterKey},  // just beyond it: the outer child
+        {45, 32, kBeyondKey},  // a child reaching beyond its parent's box
+        {50, 50, kOuterKey},
     };
     for (auto [x, y, event] : cases) {
         host.press(*gauge_, x, y);
@@ -157,10 +150,10 @@ TEST_F(Fixture, InnermostAreaWinsAndBoxesAreRelativeToTheirParent) {
 
 TEST_F(Fixture, TooltipsAndCursors) {
     const auto& map = gauge_->mouseMap();
-    EXPECT_EQ(map.tooltipAt(2, 2), (gaugehost::Tooltip{0, "FIXTURE TEXT"}));
-    EXPECT_EQ(map.tooltipAt(2, 22), (gaugehost::Tooltip{0x5555, {}}));
-    EXPECT_EQ(map.tooltipAt(45, 32), (gaugehost::Tooltip{0x5555, {}}));
-    EXPECT_EQ(map.tooltipAt(50, 50), (gaugehost::Tooltip{0, "FIXTURE TEXT"}));
+    EXPECT_EQ(map.tooltipAt(2, 2), (gaugehost::Tooltip{0, kOuterTooltipText}));
+    EXPECT_EQ(map.tooltipAt(2, 22), (gaugehost::Tooltip{kInnerTooltip, {}}));
+    EXPECT_EQ(map.tooltipAt(45, 32), (gaugehost::Tooltip{kInnerTooltip, {}}));
+    EXPECT_EQ(map.tooltipAt(50, 50), (gaugehost::Tooltip{0, kOuterTooltipText}));
     EXPECT_EQ(map.cursorAt(5, 5), gauge::cursor::kUpArrow);
     EXPECT_EQ(map.cursorAt(15, 5), gauge::cursor::kGrab);
     EXPECT_EQ(map.cursorAt(45, 32), gauge::cursor::kRightArrow);
@@ -187,7 +180,7 @@ TEST_F(Services, GpsRecordBindsAtTheFirstPreDrawThatSucceeds) {
     std::memcpy(host.gpsRecord(), &first, sizeof first);
     std::memcpy(host.gpsRecord() + 8, &second, sizeof second);
     host.runCycles(1);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE007, 1234}, {0xE007, 56}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{kReportGpsFields, 1234}, {kReportGpsFields, 56}}));
     // Withholding the record later leaves the module's binding as it was made.
     host.withholdGpsRecord();
     host.runCycles(1);
@@ -204,7 +197,7 @@ TEST_F(Services, NamedVariablesAreRegisteredCheckedReadAndWritten) {
     EXPECT_EQ(host.namedVariable("BenchFixtureCount"), 3.0);
     const auto events = takeKeyEvents();
     ASSERT_FALSE(events.empty());
-    EXPECT_EQ(events.back(), (KeyEvent{0xE008, 2}));
+    EXPECT_EQ(events.back(), (KeyEvent{kReportNamedInput, 2}));
     EXPECT_EQ(host.namedVariableId("BenchFixtureCount"), 0);
     EXPECT_EQ(host.namedVariableId("Nothing"), -1);
 }

@@ -2,16 +2,17 @@
 // select the gear and keep its companion value in step, the VC version sends the events directly.
 #include <gtest/gtest.h>
 
+#include "key_events.h"
 #include "support/bench.h"
+#include "variables.h"
 
 namespace {
 
 using benchtest::BenchTest;
 using gaugehost::KeyEvent;
 
-constexpr std::uint32_t kGearLever = 0x14B;
-constexpr std::uint32_t kGearExtension = 0x14D;
-constexpr std::uint32_t kCompanion = 0x387;
+namespace key = gauge::key;
+namespace var = gauge::var;
 
 struct LampCase {
     double extension;
@@ -36,7 +37,7 @@ TEST_P(GearLamps, FollowTheGearExtension) {
     const LampIndices lamps = GetParam();
     auto& gauge = create("VeskarZ3V5", lamps.gauge);
     for (const LampCase& lampCase : kLampCases) {
-        host.variables().set(kGearExtension, lampCase.extension);
+        host.variables().set(var::GEAR_EXTENSION, lampCase.extension);
         host.runCycles(1);
         SCOPED_TRACE(testing::Message() << "extension " << lampCase.extension);
         EXPECT_EQ(element(gauge, lamps.water).picture.has_value(), lampCase.water);
@@ -55,7 +56,7 @@ TEST_F(BenchTest, GearLeverShowsDownForAnyPositiveValue) {
     auto& gauge = create("VeskarZ3V5", "GearPos");
     const std::pair<double, int> cases[] = {{0, 0}, {-1, 0}, {0.001, 1}, {1, 1}, {16383, 1}};
     for (auto [lever, picture] : cases) {
-        host.variables().set(kGearLever, lever);
+        host.variables().set(var::GEAR_HANDLE_POSITION, lever);
         host.runCycles(1);
         EXPECT_EQ(element(gauge, 1).picture, picture) << "lever " << lever;
     }
@@ -73,7 +74,7 @@ class GearLeverClicks : public BenchTest, public ::testing::WithParamInterface<C
 TEST_P(GearLeverClicks, SendTheGearEventAndKeepTheCompanionInStep) {
     const ClickCase& click = GetParam();
     auto& gauge = create("VeskarZ3V5", "GearPos");
-    host.variables().set(kCompanion, click.companion);
+    host.variables().set(var::GEAR_LEVER_COMPANION, click.companion);
     host.press(gauge, click.x, click.y);
     host.release();
     EXPECT_EQ(takeKeyEvents(), click.events);
@@ -84,28 +85,30 @@ TEST_P(GearLeverClicks, SendTheGearEventAndKeepTheCompanionInStep) {
 
 INSTANTIATE_TEST_SUITE_P(
     GearPos, GearLeverClicks,
-    ::testing::Values(ClickCase{"UpWhileCompanionUp", 340, 60, 1.0, {{0x1021F, 1}}},
-                      ClickCase{"UpWhileCompanionDown", 340, 60, 0.0, {{0x1021F, 1}, {0x103B2, 1}}},
-                      ClickCase{"DownWhileCompanionDown", 340, 160, 0.0, {{0x10220, 1}}},
-                      ClickCase{"DownWhileCompanionUp", 340, 160, 1.0, {{0x10220, 1}, {0x103B2, 1}}},
+    ::testing::Values(ClickCase{"UpWhileCompanionUp", 340, 60, 1.0, {{key::GEAR_UP, 1}}},
+                      ClickCase{"UpWhileCompanionDown", 340, 60, 0.0,
+                                {{key::GEAR_UP, 1}, {key::GEAR_COMPANION_TOGGLE, 1}}},
+                      ClickCase{"DownWhileCompanionDown", 340, 160, 0.0, {{key::GEAR_DOWN, 1}}},
+                      ClickCase{"DownWhileCompanionUp", 340, 160, 1.0,
+                                {{key::GEAR_DOWN, 1}, {key::GEAR_COMPANION_TOGGLE, 1}}},
                       // Only exactly 0 or exactly 1 moves the companion.
-                      ClickCase{"UpWhileCompanionBetween", 340, 60, 0.5, {{0x1021F, 1}}},
-                      ClickCase{"DownWhileCompanionBetween", 340, 160, 0.5, {{0x10220, 1}}},
+                      ClickCase{"UpWhileCompanionBetween", 340, 60, 0.5, {{key::GEAR_UP, 1}}},
+                      ClickCase{"DownWhileCompanionBetween", 340, 160, 0.5, {{key::GEAR_DOWN, 1}}},
                       // The up box ends at y 149; y 150 is the down box.
-                      ClickCase{"LastRowOfUpBox", 396, 149, 1.0, {{0x1021F, 1}}},
-                      ClickCase{"FirstRowOfDownBox", 337, 150, 0.0, {{0x10220, 1}}},
+                      ClickCase{"LastRowOfUpBox", 396, 149, 1.0, {{key::GEAR_UP, 1}}},
+                      ClickCase{"FirstRowOfDownBox", 337, 150, 0.0, {{key::GEAR_DOWN, 1}}},
                       ClickCase{"RightOfTheLever", 397, 100, 0.0, {}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(BenchTest, GearPosVCSendsOnlyTheGearEventsWhateverTheCompanionHolds) {
     auto& gauge = create("VeskarZ3V5", "GearPosVC");
     for (double companion : {0.0, 1.0}) {
-        host.variables().set(kCompanion, companion);
+        host.variables().set(var::GEAR_LEVER_COMPANION, companion);
         host.press(gauge, 340, 60);
         host.press(gauge, 340, 160);
         host.release();
         // Key-bound areas carry the host's own parameter.
-        EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0x1021F, 0}, {0x10220, 0}})) << "companion " << companion;
+        EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{key::GEAR_UP, 0}, {key::GEAR_DOWN, 0}})) << "companion " << companion;
     }
     EXPECT_TRUE(host.windowCalls().empty());
 }
@@ -138,7 +141,7 @@ TEST_F(BenchTest, GearPosTooltipAndCursors) {
 TEST_F(BenchTest, TwoGearPosInstancesShowTheSameGear) {
     auto& first = create("VeskarZ3V5", "GearPos", "left");
     auto& second = create("VeskarZ3V5", "GearPos", "right");
-    host.variables().set(kGearExtension, 0);
+    host.variables().set(var::GEAR_EXTENSION, 0);
     host.runCycles(1);
     for (const auto* gauge : {&first, &second}) {
         EXPECT_TRUE(element(*gauge, 3).picture.has_value()) << gauge->alias();

@@ -10,12 +10,14 @@
 #include <numbers>
 
 #include "drawing_commands.h"
+#include "fixtures/render_fixture.h"
 #include "gauge_renderer.h"
 #include "panel_config.h"
 #include "panel_drawing.h"
 #include "png_file.h"
 #include "support/bench.h"
 #include "tools/picturegen/bitmap_writer.h"
+#include "variables.h"
 
 namespace {
 
@@ -24,12 +26,7 @@ using benchtest::requiredEnvironment;
 using gaugehost::HostError;
 using namespace gaugehost::render;
 
-constexpr std::uint32_t kNeedleValue = 0xF101;
-constexpr std::uint32_t kDrumValue = 0xF102;
-constexpr std::uint32_t kRotation = 0xF103;
-constexpr std::uint32_t kSliderValue = 0xF104;
-constexpr std::uint32_t kTextValue = 0xF105;
-constexpr std::uint32_t kIconValue = 0xF106;
+using namespace render_fixture;
 
 // The colours of the fixture's pictures.
 constexpr std::uint32_t kPanelGrey = 0x404040;  // the background's right half; its left half is pure black
@@ -47,15 +44,7 @@ constexpr Rgba kReadoutGrey{100, 100, 100, 255};  // COLORREF 0x646464
 // Drum cell d of the strip, never pure black.
 constexpr std::uint32_t cellColour(int digit) { return static_cast<std::uint32_t>(20 + 20 * digit) << 16 | 0x6080; }
 
-struct Box {
-    int x, y, width, height;
-};
-// Where the fixture's elements lie on the gauge.
-constexpr gauge::Point kNeedlePivot{30, 30};
-constexpr Box kLampBox{64, 4, 10, 10};
-constexpr Box kDrumWindow{80, 4, 10, 10};
-constexpr Box kCardMask{15, 50, 30, 30};
-constexpr Box kReadoutBox{62, 40, 50, 20};
+constexpr gauge::Point kNeedlePivot{kNeedlePivotX, kNeedlePivotY};
 
 void fill(picturegen::PixelImage& image, Box box, std::uint32_t rgb) {
     for (int y = box.y; y < box.y + box.height; ++y) {
@@ -86,10 +75,16 @@ void writeFixturePictures(const std::filesystem::path& folder) {
     fill(cardMask, {22, 0, 1, 9}, kMaskYellow);  // gauge column 37, rows 50 … 58, drawn over the card
 
     const std::pair<std::uint32_t, picturegen::PixelImage> pictures[] = {
-        {0x200, background},         {0x201, needle},          {0x202, plain(6, 6, 0x000000)},
-        {0x203, plain(10, 10, kLampGreen)}, {0x204, plain(10, 10, kLampBlue)}, {0x205, strip},
-        {0x206, plain(10, 10, kNearBlack)}, {0x207, texture},   {0x208, cardMask},
-        {0x209, plain(4, 4, kSliderWhite)},
+        {kBackgroundPicture, background},
+        {kNeedlePicture, needle},
+        {kBlackPatchPicture, plain(kBlackPatch.width, kBlackPatch.height, 0x000000)},
+        {kLampPictures, plain(kLampBox.width, kLampBox.height, kLampGreen)},
+        {kLampPictures + 1, plain(kLampBox.width, kLampBox.height, kLampBlue)},
+        {kDrumStrip, strip},
+        {kDrumStrip + 1, plain(kDrumWindow.width, kDrumWindow.height, kNearBlack)},
+        {kCardTexture, texture},
+        {kCardTexture + 1, cardMask},
+        {kSliderPicture, plain(kSliderBox.width, kSliderBox.height, kSliderWhite)},
     };
     for (const auto& [id, image] : pictures) {
         const auto bytes = picturegen::encodeBmp(image, 24);
@@ -250,7 +245,7 @@ TEST_F(Drawing, HighlightRangeTakesTheHighlightColourOnlyWhileItsSelectionIsActi
     EXPECT_TRUE(pixelsWhere(show(kTextValue, 888), kReadoutBox, white).empty()) << "no selection";
     EXPECT_TRUE(pixelsWhere(show(kTextValue, 888, 0x6), kReadoutBox, white).empty()) << "another selection";
 
-    const Image selected = show(kTextValue, 888, 0x5);
+    const Image selected = show(kTextValue, 888, kMiddleDigitSelection);
     const Ink ink = inkIn(selected, kReadoutBox, kReadoutGrey);
     const auto highlighted = pixelsWhere(selected, kReadoutBox, white);
     ASSERT_FALSE(highlighted.empty());
@@ -264,7 +259,7 @@ TEST_F(Drawing, HighlightRangeTakesTheHighlightColourOnlyWhileItsSelectionIsActi
 }
 
 TEST_F(Drawing, SliderPictureMovesByItsValuesTimesItsScales) {
-    EXPECT_TRUE(allPixels(show(kSliderValue, 0), {112, 66, 4, 4}, opaque(kSliderWhite)));
+    EXPECT_TRUE(allPixels(show(kSliderValue, 0), kSliderBox, opaque(kSliderWhite)));
     const Image moved = show(kSliderValue, 1);
     EXPECT_TRUE(allPixels(moved, {114, 63, 4, 4}, opaque(kSliderWhite))) << "2 pixels right, 3 up";
     EXPECT_EQ(moved.at(112, 68), opaque(kPanelGrey));
@@ -274,7 +269,7 @@ TEST_F(Drawing, BlackIsTransparentOnlyUnderImageFlagBitZero) {
     const Image image = show(kNeedleValue, 10);
     EXPECT_EQ(image.at(10, 20), kTransparent) << "the background's pure black, flag 0x1";
     EXPECT_EQ(image.at(101, 71), opaque(kNearBlack)) << "(1, 1, 1) stays opaque";
-    EXPECT_TRUE(allPixels(image, {2, 60, 6, 6}, opaque(0x000000))) << "pure black under flags 0x2 is drawn";
+    EXPECT_TRUE(allPixels(image, kBlackPatch, opaque(0x000000))) << "pure black under flags 0x2 is drawn";
 }
 
 TEST_F(Drawing, PngKeepsEveryPixelAndItsTransparency) {
@@ -491,17 +486,17 @@ TEST(PanelConfig, ShippedSampleNamesEveryWindowOnce) {
 TEST(HostSetting, ByTokenOrNameInTheVariablesOwnForm) {
     gaugehost::VariableStore variables;
     applySetting(variables, "GEAR_EXTENSION=8000");
-    EXPECT_EQ(variables.value(0x14D), 8000);
+    EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 8000);
     applySetting(variables, "gear_extension=12.5");
-    EXPECT_EQ(variables.value(0x14D), 12.5);
+    EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 12.5);
     applySetting(variables, "0x14D=-3");
-    EXPECT_EQ(variables.value(0x14D), -3);
+    EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), -3);
     applySetting(variables, "0x26=0x7700");
-    EXPECT_EQ(variables.value(0x26), 0x7700) << "a BCD code as its bits";
+    EXPECT_EQ(variables.value(gauge::var::TRANSPONDER_CODE), 0x7700) << "a BCD code as its bits";
     applySetting(variables, "FUEL_TANK_SELECTOR_POSITION=3.9");
-    EXPECT_EQ(variables.value(0x133), 3) << "an integer form truncates";
+    EXPECT_EQ(variables.value(gauge::var::FUEL_TANK_SELECTOR_POSITION), 3) << "an integer form truncates";
     applySetting(variables, "0xF101=0x10");
-    EXPECT_EQ(variables.value(0xF101), 16) << "a token outside the table holds a real";
+    EXPECT_EQ(variables.value(kNeedleValue), 16) << "a token outside the table holds a real";
 }
 
 TEST(HostSetting, MalformedSettingsAreRefusedByName) {
@@ -515,7 +510,7 @@ TEST(HostSetting, MalformedSettingsAreRefusedByName) {
             EXPECT_TRUE(std::string(error.what()).starts_with(std::string("--set ") + setting + ": ")) << error.what();
         }
     }
-    EXPECT_EQ(variables.value(0x14D), 16383) << "nothing was set";
+    EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 16383) << "nothing was set";
 }
 
 // ---------------------------------------------------------------------------------------------

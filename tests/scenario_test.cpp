@@ -57,6 +57,7 @@ TEST(Scenario, PassesOnlyWhenEveryExpectationHolds) {
     std::ostringstream report;
     const gaugehost::ScenarioOptions options{.moduleFolders = {benchtest::requiredEnvironment("GAUGE_MODULE_PATH")},
                                              .snapshot = {}};
+    // The token is written in hexadecimal here, as the language allows beside the table's names.
     const auto result = gaugehost::runScenario(
         "load VeskarZ3V5\ngauge gear = VeskarZ3V5!GearPos\nset 0x14D 8000\ncycle 2\nexpect picture gear 4 = 0\n"
         "expect value gear 4 = 0 ~ 0.5\nexpect keys = none\n",

@@ -1,6 +1,17 @@
 // VeskarZ3V3: the fuel tank selector panel and the avionics master switch. Both gauges draw only their
-// moving part over all-black backgrounds, so the panel picture around them stays visible.
+// moving part over all-black backgrounds, so the panel picture around them stays visible. PanelFuel
+// shows the selector handle pointing at the selected tank, selects a tank from three areas around the
+// handle's pivot and sends the start-up selection once per load; Avionics shows and toggles the
+// avionics master.
+//
+// Reads:    FUEL_TANK_SELECTOR_POSITION (the handle), AVIONICS_MASTER_SWITCH (the switch)
+// Sends:    FUEL_SELECTOR_LEFT (also at start-up), FUEL_SELECTOR_DOWN, FUEL_SELECTOR_RIGHT,
+//           AVIONICS_MASTER_TOGGLE
+// Windows:  40 toggled by PanelFuel's window area
+// Module data: FuelSelectorStartPending
+#include "fuel_avionics_layout.h"
 #include "module.h"
+#include "rows.h"
 
 using namespace gauge;
 
@@ -9,14 +20,12 @@ namespace fuel_avionics {
 extern GaugeHeader panelFuel;
 extern GaugeHeader avionics;
 
-constexpr KeyEventId kSelectLeftTank = 0x101A5;
-constexpr KeyEventId kSelectBothTanks = 0x101A3;
-constexpr KeyEventId kSelectRightTank = 0x101A6;
-constexpr KeyEventId kToggleAvionicsMaster = 0x102F5;
+namespace {
+
 constexpr PanelWindowId kFuelWindow = 40;
 
 // 1 until PanelFuel's first PreInitialize after the module is loaded has sent the start-up selection.
-SINT8 FuelSelectorStartPending = 1;
+constinit SINT8 FuelSelectorStartPending = 1;
 
 // Selector positions 1 and 2, and any value the handle has no picture for, show the handle left.
 FLOAT64 GAUGE_CALL FuelSelectorPicture(IconElement* selector) {
@@ -30,41 +39,59 @@ FLOAT64 GAUGE_CALL FuelSelectorPicture(IconElement* selector) {
 void GAUGE_CALL PanelFuelCallback(GaugeHeader*, ServiceCode code, UINT32) {
     if (code != service_code::kPreInitialize) return;
     if (FuelSelectorStartPending == 1) {
-        host().trigger_key_event(kSelectLeftTank, 1);
+        host().trigger_key_event(key::FUEL_SELECTOR_LEFT, 1);
         FuelSelectorStartPending = 0;
     }
 }
 
 BOOL GAUGE_CALL FuelWindowClick(Point*, UINT32) { return host().panel_window_toggle(kFuelWindow); }
 
+constexpr Point at(const layout::PictureBox& box) { return {box.x, box.y}; }
+constexpr Box area(const layout::AreaBox& box) { return {box.x, box.y, box.width, box.height}; }
+
 // ---------------------------------------------------------------------------------------------
-// PanelFuel
+// PanelFuel: the handle over the all-black background.
 
-IconElement panelFuelHandle = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {63, 0}, .gauge = &panelFuel,
-               .imageFlags = 0x3},
-    .source = {.token = 0x133}, .switchType = 0, .pictureCount = 3, .updateCallback = FuelSelectorPicture,
+constinit IconElement panelFuelHandle = {
+    .common = {.kind = kIcon, .resourceId = layout::kFuelHandle.id, .position = at(layout::kFuelHandle),
+               .gauge = &panelFuel, .imageFlags = image_flag::kTransparentErase},
+    .source = {.token = var::FUEL_TANK_SELECTOR_POSITION}, .switchType = 0, .pictureCount = 3,
+    .updateCallback = FuelSelectorPicture,
 };
-Element* const panelFuelChildren[] = {&panelFuelHandle.common, nullptr};
-StaticImageElement panelFuelBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x100, .position = {0, 0}, .gauge = &panelFuel,
-               .children = panelFuelChildren, .imageFlags = 0x1},
-};
-Element* const panelFuelElements[] = {&panelFuelBackground.common, nullptr};
+constinit Element* const panelFuelChildren[] = {&panelFuelHandle.common, nullptr};
+constinit StaticImageElement panelFuelBackground = background(layout::kFuelBackground.id, &panelFuel, panelFuelChildren);
+constinit Element* const panelFuelElements[] = {&panelFuelBackground.common, nullptr};
 
-const MouseArea panelFuelMouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xAB2D},
-    {.kind = kChild, .box = {50, 30, 100, 70}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .keyEvent = kSelectLeftTank},
-    {.kind = kChild, .box = {170, 110, 100, 70}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .keyEvent = kSelectBothTanks},
-    {.kind = kChild, .box = {300, 30, 100, 70}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .keyEvent = kSelectRightTank},
-    {.kind = kChild, .box = {400, 225, 50, 45}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = FuelWindowClick}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+constinit const MouseArea panelFuelMouseAreas[] = {
+    parentArea(kWholeGauge, 0xAB2D),
+    keyArea(area(layout::kLeftTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_LEFT),
+    keyArea(area(layout::kDownTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_DOWN),
+    keyArea(area(layout::kRightTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_RIGHT),
+    functionArea(area(layout::kFuelWindowArea), cursor::kHand, mouse_flag::kClick, FuelWindowClick),
+    endOfParent(),
+    endOfList(),
 };
+
+// ---------------------------------------------------------------------------------------------
+// Avionics: the switch variable's value is the picture index (0 lever down, 1 lever up).
+
+constinit IconElement avionicsSwitch = {
+    .common = {.kind = kIcon, .resourceId = layout::kSwitch.id, .position = at(layout::kSwitch),
+               .gauge = &avionics, .imageFlags = image_flag::kTransparentErase},
+    .source = {.token = var::AVIONICS_MASTER_SWITCH}, .switchType = 0, .pictureCount = 2, .updateCallback = nullptr,
+};
+constinit Element* const avionicsChildren[] = {&avionicsSwitch.common, nullptr};
+constinit StaticImageElement avionicsBackground = background(layout::kSwitchBackground.id, &avionics, avionicsChildren);
+constinit Element* const avionicsElements[] = {&avionicsBackground.common, nullptr};
+
+constinit const MouseArea avionicsMouseAreas[] = {
+    parentArea(kWholeGauge, 0xAB0F),
+    keyArea(area(layout::kSwitchArea), cursor::kHand, mouse_flag::kClick, key::AVIONICS_MASTER_TOGGLE),
+    endOfParent(),
+    endOfList(),
+};
+
+}  // namespace
 
 GaugeHeader panelFuel = {
     .headerVersion = kGaugeHeaderVersion, .gaugeName = "PanelFuel", .elementList = panelFuelElements,
@@ -72,33 +99,9 @@ GaugeHeader panelFuel = {
     .gaugeCallback = PanelFuelCallback,
 };
 
-// ---------------------------------------------------------------------------------------------
-// Avionics: the switch variable's value is the picture index (0 lever down, 1 lever up).
-
-IconElement avionicsSwitch = {
-    .common = {.kind = kIcon, .resourceId = 0x117, .position = {0, 0}, .gauge = &avionics,
-               .imageFlags = 0x3},
-    .source = {.token = 0x2E4}, .switchType = 0, .pictureCount = 2, .updateCallback = nullptr,
-};
-Element* const avionicsChildren[] = {&avionicsSwitch.common, nullptr};
-StaticImageElement avionicsBackground = {
-    .common = {.kind = kStaticImage, .resourceId = 0x116, .position = {0, 0}, .gauge = &avionics,
-               .children = avionicsChildren, .imageFlags = 0x1},
-};
-Element* const avionicsElements[] = {&avionicsBackground.common, nullptr};
-
-const MouseArea avionicsMouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xAB0F},
-    {.kind = kChild, .box = {0, 0, 21, 28}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .keyEvent = kToggleAvionicsMaster},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
-};
-
 GaugeHeader avionics = {
     .headerVersion = kGaugeHeaderVersion, .gaugeName = "Avionics", .elementList = avionicsElements,
-    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 30, .mouseAreas = avionicsMouseAreas,
-    .gaugeCallback = nullptr,
+    GAUGE_FORWARDING_ROUTINES, .defaultWidthMm = 30, .mouseAreas = avionicsMouseAreas, .gaugeCallback = nullptr,
 };
 
 }  // namespace fuel_avionics

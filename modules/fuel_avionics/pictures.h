@@ -3,4 +3,5 @@
 
 #include "tools/picturegen/picture.h"
 
+extern const picturegen::PictureUnit selectorAndSwitchPictures;
 extern const picturegen::ModulePictures fuelAvionicsPictures;

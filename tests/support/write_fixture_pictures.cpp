@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <tuple>
 
+#include "tests/fixtures/bench_fixture.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 int main(int argc, char** argv) {
@@ -13,10 +13,7 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    const std::tuple<std::uint32_t, int, int> pictures[] = {
-        {0x100, 60, 60}, {0x101, 20, 4}, {0x102, 18, 240}, {0x103, 18, 24}, {0x104, 40, 40},
-        {0x105, 20, 20}, {0x106, 4, 4},  {0x107, 8, 8},    {0x108, 8, 8}};
-    for (auto [id, width, height] : pictures) {
+    for (auto [id, width, height] : bench_fixture::kPictures) {
         picturegen::PixelImage image{.width = width, .height = height,
                                      .pixels = std::vector<std::uint32_t>(static_cast<std::size_t>(width) * height, 0x808080)};
         const auto bytes = picturegen::encodeBmp(image, 8);
