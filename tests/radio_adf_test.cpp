@@ -45,7 +45,8 @@ TEST_F(Radios, AdfPowerBlanksTheUseWindowWhileTuningStillReachesTheHost) {
     takeKeyEvents();
     click(gauge, 120, 75);
     click(gauge, 230, 110);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::ADF_HUNDREDS_UP, 0}, {gauge::key::ADF_TENTHS_DOWN, 0}}));
+    EXPECT_EQ(takeKeyEvents(),
+              (std::vector<KeyEvent>{{gauge::key::ADF_HUNDREDS_UP, 0}, {gauge::key::ADF_TENTHS_DOWN, 0}}));
     click(gauge, 460, 100);
     host.runCycles(1);
     EXPECT_EQ(text(gauge, kUseWindow), "0350.0");
@@ -81,7 +82,9 @@ TEST_F(Radios, AdfLeftEndTogglesWindow50EachClickAndAnswersFalse) {
         EXPECT_EQ(host.lastMouseResult(), gauge::kFalse);
     }
     EXPECT_EQ(host.windowCalls().size(), 3u);
-    for (const auto& call : host.windowCalls()) EXPECT_EQ(call, (gaugehost::WindowCallRecord{gaugehost::WindowCall::Toggle, 50, true}));
+    for (const auto& call : host.windowCalls()) {
+        EXPECT_EQ(call, (gaugehost::WindowCallRecord{gaugehost::WindowCall::Toggle, 50, true}));
+    }
     EXPECT_TRUE(takeKeyEvents().empty());
 }
 

@@ -37,8 +37,11 @@ TEST_P(AudioPanels, MarkerLampsLightOneAtATime) {
 TEST_P(AudioPanels, EachBarMirrorsItsHostValue) {
     auto& gauge = radio(GetParam());
     // Drawing order from the COM1 bar on.
-    const std::uint32_t tokens[] = {gauge::var::COM1_RECEIVE_SELECTED, gauge::var::COM2_RECEIVE_SELECTED, gauge::var::NAV1_AUDIO_ON, gauge::var::NAV2_AUDIO_ON,
-        gauge::var::DME_AUDIO_ON,          gauge::var::ADF_AUDIO_ON,          gauge::var::MARKER_AUDIO_ON, gauge::var::COM_RECEIVE_ALL};
+    const std::uint32_t tokens[] = {
+        gauge::var::COM1_RECEIVE_SELECTED, gauge::var::COM2_RECEIVE_SELECTED, gauge::var::NAV1_AUDIO_ON,
+        gauge::var::NAV2_AUDIO_ON,         gauge::var::DME_AUDIO_ON,          gauge::var::ADF_AUDIO_ON,
+        gauge::var::MARKER_AUDIO_ON,       gauge::var::COM_RECEIVE_ALL,
+    };
     for (std::uint32_t token : tokens) host.variables().setInteger(token, 0);
     for (std::size_t lit = 0; lit < std::size(tokens); ++lit) {
         host.variables().setInteger(tokens[lit], 1);

@@ -21,7 +21,9 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 constexpr int kTurnKnob = 1, kHeadingSelectLamp = 2, kHighSensitivityLamp = 8;
 constexpr int kTurnLeft[] = {140, 100}, kCentre[] = {170, 80}, kPushAtCentre[] = {170, 120}, kTurnRight[] = {210, 100};
-KeyEvent roll(std::int32_t command) { return {gauge::key::AUTOPILOT_ROLL_COMMAND, static_cast<std::uint32_t>(command)}; }
+KeyEvent roll(std::int32_t command) {
+    return {gauge::key::AUTOPILOT_ROLL_COMMAND, static_cast<std::uint32_t>(command)};
+}
 
 class Autopilot : public Radios {
 protected:
@@ -148,9 +150,12 @@ TEST_F(Autopilot, ButtonAreasSendTheirEventsWithTheirTooltips) {
         std::optional<gaugehost::Tooltip> tooltip;
     };
     const ButtonArea areas[] = {
-        {100, 40, gauge::key::AUTOPILOT_HDG_SEL, gaugehost::Tooltip{0xAD87, {}}}, {135, 40, gauge::key::AUTOPILOT_NAV_INT, gaugehost::Tooltip{0xAD83, {}}},
-        {170, 40, gauge::key::AUTOPILOT_NAV_TRK, gaugehost::Tooltip{0xAD85, {}}}, {240, 40, gauge::key::AUTOPILOT_BACK_CRS, gaugehost::Tooltip{0xAD82, {}}},
-        {80, 100, gauge::key::AUTOPILOT_MASTER_TOGGLE, gaugehost::Tooltip{0xAB0E, {}}}, {265, 100, gauge::key::GPS_DRIVES_NAV_TOGGLE, gaugehost::Tooltip{0xAB4D, {}}},
+        {100, 40, gauge::key::AUTOPILOT_HDG_SEL, gaugehost::Tooltip{0xAD87, {}}},
+        {135, 40, gauge::key::AUTOPILOT_NAV_INT, gaugehost::Tooltip{0xAD83, {}}},
+        {170, 40, gauge::key::AUTOPILOT_NAV_TRK, gaugehost::Tooltip{0xAD85, {}}},
+        {240, 40, gauge::key::AUTOPILOT_BACK_CRS, gaugehost::Tooltip{0xAD82, {}}},
+        {80, 100, gauge::key::AUTOPILOT_MASTER_TOGGLE, gaugehost::Tooltip{0xAB0E, {}}},
+        {265, 100, gauge::key::GPS_DRIVES_NAV_TOGGLE, gaugehost::Tooltip{0xAB4D, {}}},
         {210, 40, gauge::key::AUTOPILOT_HI_SENS, std::nullopt},
     };
     takeKeyEvents();

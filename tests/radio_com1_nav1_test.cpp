@@ -22,7 +22,8 @@ constexpr KeyEvent kSwapCom1{gauge::key::COM1_SWAP, 1}, kSwapNav1{gauge::key::NA
 constexpr int kComTransfer = 1, kComActive = 2, kComStandby = 3, kNavTransfer = 4, kNavActive = 5, kNavStandby = 6;
 constexpr int kCom1PowerKnob = 7, kIdentKnob = 8;
 constexpr int kCom1Windows[] = {kComActive, kComStandby, kNavActive, kNavStandby};
-constexpr std::uint32_t kCom1WindowTokens[] = {gauge::var::COM1_ACTIVE_FREQUENCY, gauge::var::COM1_STANDBY_FREQUENCY, gauge::var::NAV1_ACTIVE_FREQUENCY, gauge::var::NAV1_STANDBY_FREQUENCY};
+constexpr std::uint32_t kCom1WindowTokens[] = {gauge::var::COM1_ACTIVE_FREQUENCY, gauge::var::COM1_STANDBY_FREQUENCY,
+                                                gauge::var::NAV1_ACTIVE_FREQUENCY, gauge::var::NAV1_STANDBY_FREQUENCY};
 const char* const kCom1Nav1Gauges[] = {"RadioCom1Nav1Z3V", "RadioCom1Nav1Z3VVFR"};
 
 // Clicks, in background pixels.
@@ -102,7 +103,8 @@ TEST_F(Radios, Com1Nav1PowerIsSharedAndBlanksOnlyTheTexts) {
     click(vfr, 112, 65);
     click(vfr, kComTransferButton[0], kComTransferButton[1]);
     click(vfr, 250, 95);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::COM1_WHOLE_MHZ_DOWN, 0}, kSwapCom1, {gauge::key::NAV1_IDENT_TOGGLE, 0}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::COM1_WHOLE_MHZ_DOWN, 0}, kSwapCom1,
+                                                      {gauge::key::NAV1_IDENT_TOGGLE, 0}}));
 
     // Switched on from the other gauge, both show the host's new frequency at once.
     host.variables().setInteger(gauge::var::COM1_ACTIVE_FREQUENCY, 0x2297);
@@ -123,10 +125,14 @@ struct TuningArea {
 TEST_F(Radios, Com1Nav1TuningAreasSendTheirEventsAndRepeatWhileHeld) {
     auto& gauge = radio("RadioCom1Nav1Z3V");
     const TuningArea areas[] = {
-        {110, 60, gauge::key::COM1_WHOLE_MHZ_DOWN, gauge::cursor::kDownArrow}, {130, 88, gauge::key::COM1_WHOLE_MHZ_UP, gauge::cursor::kUpArrow},
-        {150, 60, gauge::key::COM1_FRACTION_DOWN, gauge::cursor::kDownArrow}, {188, 88, gauge::key::COM1_FRACTION_UP, gauge::cursor::kUpArrow},
-        {290, 60, gauge::key::NAV1_WHOLE_MHZ_DOWN, gauge::cursor::kDownArrow}, {310, 60, gauge::key::NAV1_WHOLE_MHZ_UP, gauge::cursor::kUpArrow},
-        {330, 60, gauge::key::NAV1_FRACTION_DOWN, gauge::cursor::kDownArrow}, {368, 88, gauge::key::NAV1_FRACTION_UP, gauge::cursor::kUpArrow},
+        {110, 60, gauge::key::COM1_WHOLE_MHZ_DOWN, gauge::cursor::kDownArrow},
+        {130, 88, gauge::key::COM1_WHOLE_MHZ_UP, gauge::cursor::kUpArrow},
+        {150, 60, gauge::key::COM1_FRACTION_DOWN, gauge::cursor::kDownArrow},
+        {188, 88, gauge::key::COM1_FRACTION_UP, gauge::cursor::kUpArrow},
+        {290, 60, gauge::key::NAV1_WHOLE_MHZ_DOWN, gauge::cursor::kDownArrow},
+        {310, 60, gauge::key::NAV1_WHOLE_MHZ_UP, gauge::cursor::kUpArrow},
+        {330, 60, gauge::key::NAV1_FRACTION_DOWN, gauge::cursor::kDownArrow},
+        {368, 88, gauge::key::NAV1_FRACTION_UP, gauge::cursor::kUpArrow},
     };
     takeKeyEvents();
     for (const TuningArea& area : areas) {

@@ -43,7 +43,8 @@ TEST_F(Radios, Com2Nav2PowerHidesAndShowsEveryDrumWhileTheRestWorks) {
     click(gauge, 620, 100);
     click(gauge, 120, 150);
     click(gauge, 400, 240);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::NAV2_SWAP, 1}, {gauge::key::COM2_WHOLE_MHZ_DOWN, 0}, {gauge::key::NAV2_IDENT_TOGGLE, 0}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::NAV2_SWAP, 1}, {gauge::key::COM2_WHOLE_MHZ_DOWN, 0},
+                                                      {gauge::key::NAV2_IDENT_TOGGLE, 0}}));
     host.variables().setInteger(gauge::var::NAV2_AUDIO_ON, 1);
     host.runCycles(1);
     EXPECT_EQ(picture(gauge, kNavMemory), 1);
@@ -54,7 +55,8 @@ TEST_F(Radios, Com2Nav2PowerHidesAndShowsEveryDrumWhileTheRestWorks) {
     EXPECT_EQ(picture(gauge, kCom2PowerKnob), 1);
     for (int drum = 0; drum < kDrumCount; ++drum) {
         EXPECT_FALSE(element(gauge, kFirstDrum + drum).hidden) << drum;
-        EXPECT_EQ(element(gauge, kFirstDrum + drum).element->imageFlags, gauge::image_flag::kTransparentEraseBright) << "no other flag changed";
+        EXPECT_EQ(element(gauge, kFirstDrum + drum).element->imageFlags, gauge::image_flag::kTransparentEraseBright)
+            << "no other flag changed";
     }
 }
 

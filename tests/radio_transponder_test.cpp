@@ -56,7 +56,10 @@ TEST_F(Transponder, DrumsShowTheCodeInEveryModeAndDigitKnobsAdvanceIt) {
     EXPECT_FALSE(lampLit());
     takeKeyEvents();
     for (int x : {62, 170, 274, 376}) click(gauge, x + 10, 70);
-    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::TRANSPONDER_THOUSANDS_UP, 0}, {gauge::key::TRANSPONDER_HUNDREDS_UP, 0}, {gauge::key::TRANSPONDER_TENS_UP, 0}, {gauge::key::TRANSPONDER_UNITS_UP, 0}}));
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{gauge::key::TRANSPONDER_THOUSANDS_UP, 0},
+                                                      {gauge::key::TRANSPONDER_HUNDREDS_UP, 0},
+                                                      {gauge::key::TRANSPONDER_TENS_UP, 0},
+                                                      {gauge::key::TRANSPONDER_UNITS_UP, 0}}));
 }
 
 TEST_F(Transponder, ModeKnobStepsOneAtATimeAndStopsAtBothEnds) {

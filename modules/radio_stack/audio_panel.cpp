@@ -79,7 +79,9 @@ constinit Element* const elements[] = {&face<Gauge>.common, nullptr};
 // ---------------------------------------------------------------------------------------------
 // The mouse areas of both panels. The outermost parent stays open up to the end of the list.
 
-constexpr Box button(layout::Corner corner) { return {corner.x, corner.y, layout::kButtonWidth, layout::kButtonHeight}; }
+constexpr Box button(layout::Corner corner) {
+    return {corner.x, corner.y, layout::kButtonWidth, layout::kButtonHeight};
+}
 constexpr Box kWholeButton{0, 0, layout::kButtonWidth, layout::kButtonHeight};
 
 constinit const MouseArea mouseAreas[] = {

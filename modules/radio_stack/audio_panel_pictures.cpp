@@ -28,7 +28,8 @@ void drawMarkerLamps(cairo_t* cr, Point origin, int lit) {
     for (int lamp = 0; lamp < 3; ++lamp) {
         const Point centre{origin.x + kMarkerLampCentres[lamp].x, origin.y + kMarkerLampCentres[lamp].y};
         const bool burning = lamp == lit;
-        kit::lamp(cr, centre, kMarkerLampRadius, kMarkerColours[lamp], burning ? kit::LampState::Lit : kit::LampState::Dark);
+        kit::lamp(cr, centre, kMarkerLampRadius, kMarkerColours[lamp],
+                  burning ? kit::LampState::Lit : kit::LampState::Dark);
         kit::label(cr, kMarkerLetters[lamp], centre, 9, burning ? kLensLetterOnLit : kLensLetterOnDark);
     }
 }
@@ -41,9 +42,9 @@ struct AudioButton {
 // Each button carries an indicator bar's place in its top-left corner; only the buttons the gauges
 // light have a bar icon over it.
 constexpr AudioButton kAudioButtons[] = {
-    {layout::kMarkerMute, "MKR"}, {layout::kCom1, "COM1"}, {layout::kCom2, "COM2"},      {{246, 12}, "COM3"},
-    {layout::kNav1, "NAV1"},      {layout::kNav2, "NAV2"}, {layout::kDme, "DME"},        {layout::kAdf, "ADF"},
-    {{148, 53}, "MIC1"},          {{197, 53}, "MIC2"},     {{246, 53}, "MIC3"},          {layout::kReceiveAll, "COM 1/2"},
+    {layout::kMarkerMute, "MKR"}, {layout::kCom1, "COM1"}, {layout::kCom2, "COM2"}, {{246, 12}, "COM3"},
+    {layout::kNav1, "NAV1"},      {layout::kNav2, "NAV2"}, {layout::kDme, "DME"},   {layout::kAdf, "ADF"},
+    {{148, 53}, "MIC1"},          {{197, 53}, "MIC2"},     {{246, 53}, "MIC3"},     {layout::kReceiveAll, "COM 1/2"},
     {{365, 53}, "SPKR"},          {{416, 53}, "PA"},       {{465, 53}, "TEST"},
 };
 

@@ -13,7 +13,10 @@ namespace layout = radio_stack::com1_nav1_layout;
 
 // The face prints a display window around each readout.
 constexpr std::pair<layout::Region, const char*> kWindows[] = {
-    {layout::kComActive, "USE"}, {layout::kComStandby, "STBY"}, {layout::kNavActive, "USE"}, {layout::kNavStandby, "STBY"},
+    {layout::kComActive, "USE"},
+    {layout::kComStandby, "STBY"},
+    {layout::kNavActive, "USE"},
+    {layout::kNavStandby, "STBY"},
 };
 
 template <const Rgb& paint>

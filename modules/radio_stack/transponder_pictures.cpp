@@ -28,7 +28,9 @@ void drawTransponderFace(cairo_t* cr, const Picture& picture) {
     text(cr, "GTX 320", {560, 132}, 10);
     displayWindow(cr, layout::kDisplayWindow);
     // The digit knobs under their drums, thousands to units.
-    for (int position = 3; position >= 0; --position) kit::knob(cr, {layout::kDrumX[position] + 23.0, 83}, 19, kUp, kKnobBody);
+    for (int position = 3; position >= 0; --position) {
+        kit::knob(cr, {layout::kDrumX[position] + 23.0, 83}, 19, kUp, kKnobBody);
+    }
     button(cr, {440, 20, 50, 26}, "IDT", 10);
     kit::lamp(cr, {layout::kReplyLamp.x + kReplyLampCentre.x, layout::kReplyLamp.y + kReplyLampCentre.y},
               kReplyLampRadius, kit::kRedLamp, kit::LampState::Dark);
