@@ -81,4 +81,52 @@ constexpr MouseArea tooltipText(const char* text) {
 constexpr MouseArea endOfParent() { return {.kind = kEndOfParent, .cursor = cursor::kNone}; }
 constexpr MouseArea endOfList() { return {.kind = kEndOfList, .cursor = cursor::kNone}; }
 
+// ---------------------------------------------------------------------------------------------
+// Icons of several pictures and text readouts
+
+// An icon whose callback, or else its host value, picks one of `pictureCount` pictures.
+constexpr IconElement icon(UINT32 resourceId, SINT32 pictureCount, Point position, GaugeHeader* gauge,
+                           HostVariableToken source, UpdateCallback<IconElement> callback, UINT32 imageFlags,
+                           const FailureRecord* failures = nullptr) {
+    return {.common = {.kind = kIcon, .resourceId = resourceId, .position = position, .gauge = gauge,
+                       .failures = failures, .imageFlags = imageFlags},
+            .source = {.token = source}, .switchType = 0, .pictureCount = pictureCount, .updateCallback = callback};
+}
+
+// The host variables a readout's callback reads; 0 where a slot drives nothing.
+struct ReadoutSources {
+    HostVariableToken first{}, second{}, third{};
+};
+
+// The one style of the set's readouts: orange "Quartz" on black with a white highlight, centred on
+// one line.
+inline constexpr Colour kReadoutOrange = 0x0060D0;
+inline constexpr Colour kReadoutBlack = 0x000000;
+inline constexpr Colour kReadoutHighlight = 0xFFFFFF;
+inline constexpr SINT32 kReadoutFontWeight = 400;
+inline constexpr SINT32 kReadoutCharacterSet = 1;
+inline constexpr UINT32 kReadoutCentredOneLine = 0x25;
+
+// A text readout in `box` (its place and size on the background) written by its callback.
+constexpr StringElement readout(Box box, GaugeHeader* gauge, ReadoutSources sources, SINT32 maxCharacters,
+                                UpdateCallback<StringElement> callback, const FailureRecord* failures = nullptr,
+                                const HighlightRange* highlights = nullptr,
+                                UINT32 imageFlags = image_flag::kTransparentEraseBright) {
+    return {.common = {.kind = kString, .resourceId = kNoResource, .position = {box.x, box.y}, .gauge = gauge,
+                       .failures = failures, .imageFlags = imageFlags},
+            .sources = {{.token = sources.first}, {.token = sources.second}, {.token = sources.third}},
+            .boxWidth = box.width, .boxHeight = box.height, .textColour = kReadoutOrange,
+            .backgroundColour = kReadoutBlack, .highlightColour = kReadoutHighlight, .fontName = "Quartz",
+            .fontWeight = kReadoutFontWeight, .characterSet = kReadoutCharacterSet,
+            .textFormatFlags = kReadoutCentredOneLine, .maxCharacters = maxCharacters, .highlights = highlights,
+            .updateCallback = callback};
+}
+
+// An element made by one of the builders above, carrying its children (a NULL-ended list).
+template <class ElementType>
+constexpr ElementType withChildren(ElementType element, Element* const* children) {
+    element.common.children = children;
+    return element;
+}
+
 }  // namespace gauge

@@ -1,14 +1,29 @@
 // RadioAdfZ3V: the King KR 87 ADF. The USE window shows the host's ADF frequency to the tenth of a
 // kilohertz, the tuning areas send the host its digit-group events, the OFF/VOL knob switches the
 // display, and the left end of the unit toggles panel window 50. The STBY/TIMER window stays dark.
+//
+// Reads:    ADF_FREQUENCY, ADF_FREQUENCY_EXTENSION (the USE window, and with lookup_var when the
+//           gauge is created), ADF_WINDOW_SPARE_SOURCE (bound, never read)
+// Sends:    bound to areas: ADF_HUNDREDS_UP/DOWN, ADF_TENS_UP/DOWN, ADF_UNITS_UP/DOWN,
+//           ADF_TENTHS_UP/DOWN
+// Windows:  50 toggled by the left end of the unit
+// Module data: adfPower, adfFrequencyVar, adfExtensionVar
+#include "adf_layout.h"
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
 
 namespace radio_stack {
 
 namespace {
 
-constexpr PanelWindowId kRadioWindow = 0x32;
+namespace layout = adf_layout;
+
+constinit SINT8 adfPower = 1;
+// The ADF frequency as it was when the ADF gauge was created.
+constinit ModuleVariable adfFrequencyVar = {.token = var::ADF_FREQUENCY};
+constinit ModuleVariable adfExtensionVar = {.token = var::ADF_FREQUENCY_EXTENSION};
+
+constexpr PanelWindowId kRadioWindow = 50;
 
 // Thousands and tenths come from the extension, hundreds, tens and units from the frequency; the
 // thousands digit is always written.
@@ -39,68 +54,45 @@ void GAUGE_CALL AdfCallback(GaugeHeader*, ServiceCode code, UINT32) {
     lookup(adfExtensionVar);
 }
 
-const FailureRecord windowFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 5, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
+constinit const FailureRecord windowFailures[] = {failure(20, 3), failure(21, 3), failure(5, 0), kEndOfFailures};
 
 // Thousands and hundreds, tens, units and tenths; character 4 is the point.
-const HighlightRange useWindowHighlights[] = {
-    {.selectionId = 0x13, .firstCharacter = 0, .lastCharacter = 1},
-    {.selectionId = 0x14, .firstCharacter = 2, .lastCharacter = 2},
-    {.selectionId = 0x15, .firstCharacter = 3, .lastCharacter = 3},
-    {.selectionId = 0x1D, .firstCharacter = 5, .lastCharacter = 5},
-    {.selectionId = 0, .firstCharacter = 0, .lastCharacter = 0},
+constinit const HighlightRange useWindowHighlights[] = {
+    highlight(0x13, 0, 1), highlight(0x14, 2, 2), highlight(0x15, 3, 3), highlight(0x1D, 5, 5), kEndOfHighlights,
 };
 
-IconElement powerKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x14C, .position = {438, 90}, .gauge = &radioAdf, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<adfPower>,
-};
-// Token 0x11 rides along as the third source and is never read.
-StringElement useWindow = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {120, 25}, .gauge = &radioAdf,
-               .failures = windowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x10}, {.token = 0x12}, {.token = 0x11}}, .boxWidth = 120, .boxHeight = 40,
-    RADIO_TEXT_STYLE, .maxCharacters = 6, .highlights = useWindowHighlights, .updateCallback = FrequencyText,
-};
-StringElement standbyWindow = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {300, 25}, .gauge = &radioAdf,
-               .failures = windowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0}, {.token = 0}, {.token = 0}}, .boxWidth = 120, .boxHeight = 40,
-    RADIO_TEXT_STYLE, .maxCharacters = 6, .highlights = nullptr, .updateCallback = StandbyWindow,
-};
+constinit IconElement powerKnob = icon(layout::kPowerKnob.id, 2, at(layout::kPowerKnob), &radioAdf, 0,
+                                       StatePicture<adfPower>, image_flag::kBlackTransparent);
+// The spare source rides along as the third and is never read.
+constinit StringElement useWindow =
+    readout(box(layout::kUseWindow), &radioAdf,
+            {var::ADF_FREQUENCY, var::ADF_FREQUENCY_EXTENSION, var::ADF_WINDOW_SPARE_SOURCE}, 6, FrequencyText,
+            windowFailures, useWindowHighlights);
+constinit StringElement standbyWindow =
+    readout(box(layout::kStandbyWindow), &radioAdf, {}, 6, StandbyWindow, windowFailures);
 
-Element* const children[] = {&powerKnob.common, &useWindow.common, &standbyWindow.common, nullptr};
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = 0x14A, .position = {0, 0}, .gauge = &radioAdf,
-               .children = children, .imageFlags = 0x1},
-};
-Element* const elements[] = {&background.common, nullptr};
+constinit Element* const children[] = {&powerKnob.common, &useWindow.common, &standbyWindow.common, nullptr};
+constinit StaticImageElement face = background(layout::kFace, &radioAdf, children);
+constinit Element* const elements[] = {&face.common, nullptr};
 
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0},
-    {.kind = kChild, .box = {438, 90, 15, 30}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOffClick<adfPower>}},
-    {.kind = kChild, .box = {454, 90, 15, 30}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOnClick<adfPower>}},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge),
+    functionArea({438, 90, 15, 30}, cursor::kDownArrow, mouse_flag::kClick, PowerOffClick<adfPower>),
+    functionArea({454, 90, 15, 30}, cursor::kUpArrow, mouse_flag::kClick, PowerOnClick<adfPower>),
     // Tuning: the upper row raises, the lower row lowers hundreds, tens, units and tenths.
-    {.kind = kParent, .box = {115, 70, 150, 70}, .cursor = cursor::kNone, .tooltipId = 0xA709},
-    {.kind = kChild, .box = {0, 0, 30, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10070},
-    {.kind = kChild, .box = {0, 30, 30, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10082},
-    {.kind = kChild, .box = {50, 0, 30, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10071},
-    {.kind = kChild, .box = {50, 30, 30, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10083},
-    {.kind = kChild, .box = {80, 0, 30, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10072},
-    {.kind = kChild, .box = {80, 30, 30, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10084},
-    {.kind = kChild, .box = {110, 0, 30, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10396},
-    {.kind = kChild, .box = {110, 30, 30, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10395},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kChild, .box = {0, 0, 110, 140}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = RadioWindowClick}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+    parentArea({115, 70, 150, 70}, 0xA709),
+    keyArea({0, 0, 30, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::ADF_HUNDREDS_UP),
+    keyArea({0, 30, 30, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::ADF_HUNDREDS_DOWN),
+    keyArea({50, 0, 30, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::ADF_TENS_UP),
+    keyArea({50, 30, 30, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::ADF_TENS_DOWN),
+    keyArea({80, 0, 30, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::ADF_UNITS_UP),
+    keyArea({80, 30, 30, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::ADF_UNITS_DOWN),
+    keyArea({110, 0, 30, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::ADF_TENTHS_UP),
+    keyArea({110, 30, 30, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::ADF_TENTHS_DOWN),
+    endOfParent(),
+    functionArea({0, 0, 110, 140}, cursor::kHand, mouse_flag::kClick, RadioWindowClick),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace

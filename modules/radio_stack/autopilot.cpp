@@ -2,16 +2,33 @@
 // host's autopilot by key events and show the host's modes; the PULL TURN knob is the gauge's own:
 // at L or R, with the autopilot engaged, the gauge flies a turn by sending a roll command every
 // update, strong until the bank passes 20 degrees, then holding it about 20 to 22 degrees.
+//
+// Reads:    AUTOPILOT_HEADING_SELECT_ENGAGED, AUTOPILOT_NAV_INTERCEPT_ENGAGED,
+//           AUTOPILOT_NAV_MODE_ENGAGED, AUTOPILOT_BACK_COURSE_ENGAGED, AUTOPILOT_HIGH_SENSITIVITY_OFF,
+//           AUTOPILOT_MASTER_ENGAGED, GPS_DRIVES_NAV_INDICATOR (lamps and rockers);
+//           BANK_ANGLE, AUTOPILOT_MASTER_ENGAGED (with lookup_var, the turn logic and the knob push)
+// Sends:    AUTOPILOT_ROLL_COMMAND, AUTOPILOT_TURN_KNOB_TURNED, AUTOPILOT_TURN_KNOB_PUSHED; bound to
+//           areas: AUTOPILOT_HDG_SEL, AUTOPILOT_NAV_INT, AUTOPILOT_NAV_TRK, AUTOPILOT_BACK_CRS,
+//           AUTOPILOT_MASTER_TOGGLE, GPS_DRIVES_NAV_TOGGLE, AUTOPILOT_HI_SENS
+// Windows:  none
+// Module data: apTurnKnob, apRollCommand, apBankReached, apBankVar, apMasterVar
+#include "autopilot_layout.h"
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
 
 namespace radio_stack {
 
 namespace {
 
-constexpr KeyEventId kRollCommand = 0x1009F;  // parameter: the command, positive toward L
-constexpr KeyEventId kTurnKnobTurned = 0x10119;
-constexpr KeyEventId kTurnKnobPushed = 0x10111;
+namespace layout = autopilot_layout;
+
+enum TurnKnobPosition : SINT8 { kTurnLeft = 0, kTurnCentre = 1, kTurnRight = 2 };
+
+constinit SINT8 apTurnKnob = kTurnCentre;
+constinit SINT16 apRollCommand = 0;
+constinit SINT8 apBankReached = 0;
+constinit ModuleVariable apBankVar = {.token = var::BANK_ANGLE};
+constinit ModuleVariable apMasterVar = {.token = var::AUTOPILOT_MASTER_ENGAGED};
 
 // The command a click at L or R arms, held until the bank first passes 20 degrees.
 constexpr SINT16 kTurnLeftCommand = 0x1800;    // +6144
@@ -28,7 +45,7 @@ constexpr SINT16 kRightHoldShortOfBank = -0x400;
 
 // The host takes the command sign-extended to 32 bits.
 void sendRollCommand(SINT16 command) {
-    host().trigger_key_event(kRollCommand, static_cast<UINT32>(static_cast<SINT32>(command)));
+    host().trigger_key_event(key::AUTOPILOT_ROLL_COMMAND, static_cast<UINT32>(static_cast<SINT32>(command)));
 }
 
 bool autopilotEngaged() { return realValue(apMasterVar) == 1.0; }
@@ -62,7 +79,7 @@ void GAUGE_CALL TurnLogic(GaugeHeader*, ServiceCode code, UINT32) {
 
 BOOL GAUGE_CALL TurnLeftClick(Point*, UINT32) {
     apRollCommand = kTurnLeftCommand;
-    host().trigger_key_event(kTurnKnobTurned, 1);
+    host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_TURNED, 1);
     apBankReached = 0;
     apTurnKnob = kTurnLeft;
     return kFalse;
@@ -71,7 +88,7 @@ BOOL GAUGE_CALL TurnLeftClick(Point*, UINT32) {
 // Only the upper centre area also levels the roll command, once.
 BOOL GAUGE_CALL CentreClick(Point*, UINT32) {
     sendRollCommand(0);
-    host().trigger_key_event(kTurnKnobTurned, 1);
+    host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_TURNED, 1);
     apRollCommand = 0;
     apBankReached = 0;
     apTurnKnob = kTurnCentre;
@@ -80,7 +97,7 @@ BOOL GAUGE_CALL CentreClick(Point*, UINT32) {
 
 BOOL GAUGE_CALL PushAtCentreClick(Point*, UINT32) {
     lookup(apMasterVar);
-    if (autopilotEngaged()) host().trigger_key_event(kTurnKnobPushed, 1);
+    if (autopilotEngaged()) host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_PUSHED, 1);
     apRollCommand = 0;
     apBankReached = 0;
     apTurnKnob = kTurnCentre;
@@ -89,7 +106,7 @@ BOOL GAUGE_CALL PushAtCentreClick(Point*, UINT32) {
 
 BOOL GAUGE_CALL TurnRightClick(Point*, UINT32) {
     apRollCommand = kTurnRightCommand;
-    host().trigger_key_event(kTurnKnobTurned, 1);
+    host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_TURNED, 1);
     apBankReached = 0;
     apTurnKnob = kTurnRight;
     return kFalse;
@@ -101,86 +118,72 @@ FLOAT64 GAUGE_CALL HighSensitivityLamp(IconElement* lamp) {
     return value == 1.0 ? -1 : value;
 }
 
-IconElement turnKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x145, .position = {137, 63}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 3, .updateCallback = StatePicture<apTurnKnob>,
-};
-IconElement headingSelectLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {99, 35}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x6A}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-IconElement navInterceptLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {133, 35}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x70}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-IconElement navTrackLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {167, 35}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x69}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-IconElement backCourseLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {234, 35}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x71}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-// The background shows the A/P rocker at OFF and the NAV rocker at 1.
-IconElement autopilotRocker = {
-    .common = {.kind = kIcon, .resourceId = 0x143, .position = {83, 94}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x67}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-IconElement navSourceRocker = {
-    .common = {.kind = kIcon, .resourceId = 0x144, .position = {267, 94}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x350}, .switchType = 0, .pictureCount = 1, .updateCallback = RealLamp,
-};
-IconElement highSensitivityLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x142, .position = {201, 35}, .gauge = &radioAp2, .imageFlags = 0x3},
-    .source = {.token = 0x72}, .switchType = 0, .pictureCount = 1, .updateCallback = HighSensitivityLamp,
-};
+constexpr Point modeButton(int x) { return {x, layout::kModeButtonY}; }
 
-Element* const children[] = {
+constinit IconElement turnKnob = icon(layout::kTurnKnob.id, 3, at(layout::kTurnKnob), &radioAp2, 0,
+                                      StatePicture<apTurnKnob>, image_flag::kTransparentErase);
+constinit IconElement headingSelectLamp =
+    lamp(layout::kEngagedButton, modeButton(layout::kHeadingSelectX), &radioAp2,
+         var::AUTOPILOT_HEADING_SELECT_ENGAGED, RealLamp, nullptr, image_flag::kTransparentErase);
+constinit IconElement navInterceptLamp =
+    lamp(layout::kEngagedButton, modeButton(layout::kNavInterceptX), &radioAp2,
+         var::AUTOPILOT_NAV_INTERCEPT_ENGAGED, RealLamp, nullptr, image_flag::kTransparentErase);
+constinit IconElement navTrackLamp = lamp(layout::kEngagedButton, modeButton(layout::kNavTrackX), &radioAp2,
+                                          var::AUTOPILOT_NAV_MODE_ENGAGED, RealLamp, nullptr,
+                                          image_flag::kTransparentErase);
+constinit IconElement backCourseLamp = lamp(layout::kEngagedButton, modeButton(layout::kBackCourseX), &radioAp2,
+                                            var::AUTOPILOT_BACK_COURSE_ENGAGED, RealLamp, nullptr,
+                                            image_flag::kTransparentErase);
+// The face shows the A/P rocker at OFF and the NAV rocker at 1.
+constinit IconElement autopilotRocker = lamp(layout::kAutopilotRocker.id, at(layout::kAutopilotRocker), &radioAp2,
+                                             var::AUTOPILOT_MASTER_ENGAGED, RealLamp, nullptr,
+                                             image_flag::kTransparentErase);
+constinit IconElement navSourceRocker = lamp(layout::kNavSourceRocker.id, at(layout::kNavSourceRocker), &radioAp2,
+                                             var::GPS_DRIVES_NAV_INDICATOR, RealLamp, nullptr,
+                                             image_flag::kTransparentErase);
+constinit IconElement highSensitivityLamp =
+    lamp(layout::kEngagedButton, modeButton(layout::kHighSensitivityX), &radioAp2,
+         var::AUTOPILOT_HIGH_SENSITIVITY_OFF, HighSensitivityLamp, nullptr, image_flag::kTransparentErase);
+
+constinit Element* const children[] = {
     &turnKnob.common,       &headingSelectLamp.common, &navInterceptLamp.common, &navTrackLamp.common,
     &backCourseLamp.common, &autopilotRocker.common,   &navSourceRocker.common,  &highSensitivityLamp.common,
     nullptr,
 };
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = 0x140, .position = {0, 0}, .gauge = &radioAp2,
-               .children = children, .imageFlags = 0x1},
-};
-Element* const elements[] = {&background.common, nullptr};
+constinit StaticImageElement face = background(layout::kFace, &radioAp2, children);
+constinit Element* const elements[] = {&face.common, nullptr};
 
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0},
-    {.kind = kParent, .box = {99, 34, 34, 25}, .cursor = cursor::kNone, .tooltipId = 0xAD87},  // HDG SEL
-    {.kind = kChild, .box = {0, 0, 33, 24}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x10106},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kParent, .box = {134, 34, 34, 25}, .cursor = cursor::kNone, .tooltipId = 0xAD83},  // NAV INT
-    {.kind = kChild, .box = {0, 0, 33, 24}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x100BC},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kParent, .box = {168, 34, 34, 25}, .cursor = cursor::kNone, .tooltipId = 0xAD85},  // NAV TRK
-    {.kind = kChild, .box = {0, 0, 33, 24}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x100C1},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kParent, .box = {234, 34, 34, 25}, .cursor = cursor::kNone, .tooltipId = 0xAD82},  // BACK CRS
-    {.kind = kChild, .box = {0, 0, 33, 24}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x100C0},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kParent, .box = {78, 91, 23, 37}, .cursor = cursor::kNone, .tooltipId = 0xAB0E},  // A/P rocker
-    {.kind = kChild, .box = {0, 0, 22, 36}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x1002C},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kParent, .box = {262, 92, 23, 37}, .cursor = cursor::kNone, .tooltipId = 0xAB4D},  // NAV 1/2 rocker
-    {.kind = kChild, .box = {0, 0, 22, 36}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x10347},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge),
+    parentArea({99, 34, 34, 25}, 0xAD87),  // HDG SEL
+    keyArea({0, 0, 33, 24}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_HDG_SEL),
+    endOfParent(),
+    parentArea({134, 34, 34, 25}, 0xAD83),  // NAV INT
+    keyArea({0, 0, 33, 24}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_NAV_INT),
+    endOfParent(),
+    parentArea({168, 34, 34, 25}, 0xAD85),  // NAV TRK
+    keyArea({0, 0, 33, 24}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_NAV_TRK),
+    endOfParent(),
+    parentArea({234, 34, 34, 25}, 0xAD82),  // BACK CRS
+    keyArea({0, 0, 33, 24}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_BACK_CRS),
+    endOfParent(),
+    parentArea({78, 91, 23, 37}, 0xAB0E),  // A/P rocker
+    keyArea({0, 0, 22, 36}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_MASTER_TOGGLE),
+    endOfParent(),
+    parentArea({262, 92, 23, 37}, 0xAB4D),  // NAV 1/2 rocker
+    keyArea({0, 0, 22, 36}, cursor::kHand, mouse_flag::kClick, key::GPS_DRIVES_NAV_TOGGLE),
+    endOfParent(),
     // HI SENS has no parent of its own and no tooltip.
-    {.kind = kChild, .box = {201, 35, 34, 25}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x10101},
+    keyArea({201, 35, 34, 25}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_HI_SENS),
     // The turn knob: left edge, upper centre, lower centre, right edge.
-    {.kind = kParent, .box = {137, 65, 92, 100}, .cursor = cursor::kNone, .tooltipId = 0},
-    {.kind = kChild, .box = {0, 10, 20, 80}, .cursor = cursor::kLeftArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = TurnLeftClick}},
-    {.kind = kChild, .box = {30, 10, 25, 35}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = CentreClick}},
-    {.kind = kChild, .box = {30, 50, 25, 35}, .cursor = cursor::kGrab, .mouseFlags = 0x20000000,
-     .function = {.callback = PushAtCentreClick}},
-    {.kind = kChild, .box = {70, 10, 20, 80}, .cursor = cursor::kRightArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = TurnRightClick}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+    parentArea({137, 65, 92, 100}),
+    functionArea({0, 10, 20, 80}, cursor::kLeftArrow, mouse_flag::kClick, TurnLeftClick),
+    functionArea({30, 10, 25, 35}, cursor::kHand, mouse_flag::kClick, CentreClick),
+    functionArea({30, 50, 25, 35}, cursor::kGrab, mouse_flag::kClick, PushAtCentreClick),
+    functionArea({70, 10, 20, 80}, cursor::kRightArrow, mouse_flag::kClick, TurnRightClick),
+    endOfParent(),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace

@@ -1,15 +1,31 @@
 // RadioCom1Nav1Z3V and RadioCom1Nav1Z3VVFR: the Bendix/King KX 155A COM/NAV radio of the main and
 // the VFR panel. Both show the host's four frequencies, tune by key events, swap active and standby
 // with the transfer buttons and share one power switch and one pair of pressed transfer buttons.
+//
+// Reads:    COM1_ACTIVE_FREQUENCY, COM1_STANDBY_FREQUENCY, NAV1_ACTIVE_FREQUENCY,
+//           NAV1_STANDBY_FREQUENCY (the windows), NAV1_AUDIO_ON (the IDENT knob),
+//           HOST_TICK_COUNT (with lookup_var, the press timers)
+// Sends:    COM1_SWAP, NAV1_SWAP (transfer buttons); bound to areas: COM1_WHOLE_MHZ_DOWN/UP,
+//           COM1_FRACTION_DOWN/UP, NAV1_WHOLE_MHZ_DOWN/UP, NAV1_FRACTION_DOWN/UP, NAV1_IDENT_TOGGLE
+// Windows:  none
+// Module data: com1Nav1Power, comSwapPressed, navSwapPressed (shared by both gauges);
+//           comSwapStartTick, navSwapStartTick (one pair per gauge)
+#include "com1_nav1_layout.h"
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
 
 namespace radio_stack {
 
 namespace {
 
-constexpr KeyEventId kSwapCom1 = 0x10344;
-constexpr KeyEventId kSwapNav1 = 0x10390;
+namespace layout = com1_nav1_layout;
+
+// Both gauges show the same power state and the same transfer button presses; each starts drawn
+// pressed until its press timer releases it.
+constinit SINT8 com1Nav1Power = 1;
+constinit SINT8 comSwapPressed = 1;
+constinit SINT8 navSwapPressed = 1;
+
 // A transfer button is drawn pressed until more than this many ticks have passed since its press.
 constexpr SINT8 kPressedTicks = 4;
 
@@ -37,158 +53,100 @@ FLOAT64 GAUGE_CALL PressTimer(IconElement*) {
     return pressedFlag;
 }
 
-// A click on a button still drawn pressed releases it, and swaps the frequencies all the same.
-template <SINT8& pressedFlag, KeyEventId swapEvent>
-BOOL GAUGE_CALL TransferClick(Point*, UINT32) {
-    pressedFlag = static_cast<SINT8>(1 - pressedFlag);
-    host().trigger_key_event(swapEvent, 1);
-    return kFalse;
-}
-
-const FailureRecord comWindowFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 9, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
-const FailureRecord navWindowFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 14, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
+constinit const FailureRecord comWindowFailures[] = {failure(20, 3), failure(21, 3), failure(9, 0), kEndOfFailures};
+constinit const FailureRecord navWindowFailures[] = {failure(20, 3), failure(21, 3), failure(14, 0), kEndOfFailures};
 
 // Characters 0 to 2 are the whole megahertz, 3 the point, 4 and 5 the fraction.
-const HighlightRange comActiveHighlights[] = {
-    {.selectionId = 4, .firstCharacter = 0, .lastCharacter = 2},
-    {.selectionId = 5, .firstCharacter = 4, .lastCharacter = 5},
-    {.selectionId = 0, .firstCharacter = 0, .lastCharacter = 0},
-};
-const HighlightRange navActiveHighlights[] = {
-    {.selectionId = 6, .firstCharacter = 0, .lastCharacter = 2},
-    {.selectionId = 7, .firstCharacter = 4, .lastCharacter = 5},
-    {.selectionId = 0, .firstCharacter = 0, .lastCharacter = 0},
-};
-const HighlightRange standbyHighlights[] = {
-    {.selectionId = 1, .firstCharacter = 0, .lastCharacter = 2},
-    {.selectionId = 1, .firstCharacter = 4, .lastCharacter = 5},
-    {.selectionId = 0, .firstCharacter = 0, .lastCharacter = 0},
-};
+constinit const HighlightRange comActiveHighlights[] = {highlight(4, 0, 2), highlight(5, 4, 5), kEndOfHighlights};
+constinit const HighlightRange navActiveHighlights[] = {highlight(6, 0, 2), highlight(7, 4, 5), kEndOfHighlights};
+constinit const HighlightRange standbyHighlights[] = {highlight(1, 0, 2), highlight(1, 4, 5), kEndOfHighlights};
 
 // ---------------------------------------------------------------------------------------------
-// Both gauges draw the same elements over their own face; each times its transfer buttons with its
-// own start ticks. Each piece below is made once for each panel.
+// Both gauges draw the same elements over their own face; they differ in the face and in the start
+// ticks that time their transfer buttons. An element belongs to one gauge and carries the host's
+// drawing state, so each gauge has its own; they share the failure, highlight and mouse lists.
 
 struct MainPanel {
     static constexpr GaugeHeader* gauge = &radioCom1Nav1;
-    static constexpr UINT32 face = 0x120;
-    static constexpr SINT32* comSwapStartTick = &main_panel::comSwapStartTick;
-    static constexpr SINT32* navSwapStartTick = &main_panel::navSwapStartTick;
+    static constexpr UINT32 face = layout::kMainFace;
+    static constinit inline SINT32 comSwapStartTick = kTimerStopped;
+    static constinit inline SINT32 navSwapStartTick = kTimerStopped;
 };
-// The same radio on a darker face.
 struct VfrPanel {
     static constexpr GaugeHeader* gauge = &radioCom1Nav1Vfr;
-    static constexpr UINT32 face = 0x14F;
-    static constexpr SINT32* comSwapStartTick = &vfr_panel::comSwapStartTick;
-    static constexpr SINT32* navSwapStartTick = &vfr_panel::navSwapStartTick;
+    static constexpr UINT32 face = layout::kVfrFace;
+    static constinit inline SINT32 comSwapStartTick = kTimerStopped;
+    static constinit inline SINT32 navSwapStartTick = kTimerStopped;
 };
 
-template <class Panel>
-IconElement comTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {84, 75}, .gauge = Panel::gauge, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<comSwapPressed, *Panel::comSwapStartTick>,
-};
-template <class Panel>
-StringElement comActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {25, 30}, .gauge = Panel::gauge,
-               .failures = comWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x17}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = comActiveHighlights, .updateCallback = FrequencyText,
-};
-template <class Panel>
-StringElement comStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {110, 30}, .gauge = Panel::gauge,
-               .failures = comWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x269}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
-};
-template <class Panel>
-IconElement navTransfer = {
-    .common = {.kind = kIcon, .resourceId = 0x128, .position = {274, 75}, .gauge = Panel::gauge, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2,
-    .updateCallback = PressTimer<navSwapPressed, *Panel::navSwapStartTick>,
-};
-template <class Panel>
-StringElement navActive = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {205, 30}, .gauge = Panel::gauge,
-               .failures = navWindowFailures, .imageFlags = 0x6},
-    .sources = {{.token = 0x18}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = navActiveHighlights, .updateCallback = FrequencyText,
-};
-template <class Panel>
-StringElement navStandby = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {290, 30}, .gauge = Panel::gauge,
-               .failures = navWindowFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x368}, {.token = 0}, {.token = 0}}, .boxWidth = 80, .boxHeight = 25, RADIO_TEXT_STYLE,
-    .maxCharacters = 6, .highlights = standbyHighlights, .updateCallback = FrequencyText,
-};
-template <class Panel>
-IconElement powerKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x121, .position = {43, 83}, .gauge = Panel::gauge, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<com1Nav1Power>,
-};
-template <class Panel>
-IconElement identKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x124, .position = {248, 90}, .gauge = Panel::gauge, .imageFlags = 0x3},
-    .source = {.token = 0x36D}, .switchType = 0, .pictureCount = 2, .updateCallback = HostValuePicture,
-};
+template <class Gauge>
+constinit IconElement comTransfer = icon(layout::kComTransfer.id, 2, at(layout::kComTransfer), Gauge::gauge, 0,
+                                         PressTimer<comSwapPressed, Gauge::comSwapStartTick>,
+                                         image_flag::kBlackTransparent);
+template <class Gauge>
+constinit StringElement comActive = readout(box(layout::kComActive), Gauge::gauge, {var::COM1_ACTIVE_FREQUENCY}, 6,
+                                            FrequencyText, comWindowFailures, comActiveHighlights);
+template <class Gauge>
+constinit StringElement comStandby = readout(box(layout::kComStandby), Gauge::gauge, {var::COM1_STANDBY_FREQUENCY},
+                                             6, FrequencyText, comWindowFailures, standbyHighlights);
+template <class Gauge>
+constinit IconElement navTransfer = icon(layout::kNavTransfer.id, 2, at(layout::kNavTransfer), Gauge::gauge, 0,
+                                         PressTimer<navSwapPressed, Gauge::navSwapStartTick>,
+                                         image_flag::kBlackTransparent);
+// The NAV active window alone is drawn without black transparency.
+template <class Gauge>
+constinit StringElement navActive = readout(box(layout::kNavActive), Gauge::gauge, {var::NAV1_ACTIVE_FREQUENCY}, 6,
+                                            FrequencyText, navWindowFailures, navActiveHighlights,
+                                            image_flag::kEraseBright);
+template <class Gauge>
+constinit StringElement navStandby = readout(box(layout::kNavStandby), Gauge::gauge, {var::NAV1_STANDBY_FREQUENCY},
+                                             6, FrequencyText, navWindowFailures, standbyHighlights);
+template <class Gauge>
+constinit IconElement powerKnob = icon(layout::kPowerKnob.id, 2, at(layout::kPowerKnob), Gauge::gauge, 0,
+                                       StatePicture<com1Nav1Power>, image_flag::kBlackTransparent);
+template <class Gauge>
+constinit IconElement identKnob = icon(layout::kIdentKnob.id, 2, at(layout::kIdentKnob), Gauge::gauge,
+                                       var::NAV1_AUDIO_ON, HostValuePicture, image_flag::kTransparentErase);
 
-template <class Panel>
-Element* const children[] = {
-    &comTransfer<Panel>.common, &comActive<Panel>.common,  &comStandby<Panel>.common,
-    &navTransfer<Panel>.common, &navActive<Panel>.common,  &navStandby<Panel>.common,
-    &powerKnob<Panel>.common,   &identKnob<Panel>.common,  nullptr,
+template <class Gauge>
+constinit Element* const children[] = {
+    &comTransfer<Gauge>.common, &comActive<Gauge>.common, &comStandby<Gauge>.common,
+    &navTransfer<Gauge>.common, &navActive<Gauge>.common, &navStandby<Gauge>.common,
+    &powerKnob<Gauge>.common,   &identKnob<Gauge>.common, nullptr,
 };
-template <class Panel>
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = Panel::face, .position = {0, 0}, .gauge = Panel::gauge,
-               .children = children<Panel>, .imageFlags = 0x1},
-};
-template <class Panel>
-Element* const elements[] = {&background<Panel>.common, nullptr};
+template <class Gauge>
+constinit StaticImageElement face = background(Gauge::face, Gauge::gauge, children<Gauge>);
+template <class Gauge>
+constinit Element* const elements[] = {&face<Gauge>.common, nullptr};
 
 // ---------------------------------------------------------------------------------------------
 // The mouse areas of both gauges.
 
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0},
-    {.kind = kChild, .box = {43, 83, 14, 40}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOffClick<com1Nav1Power>}},
-    {.kind = kChild, .box = {58, 83, 14, 40}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOnClick<com1Nav1Power>}},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge),
+    functionArea({43, 83, 14, 40}, cursor::kDownArrow, mouse_flag::kClick, PowerOffClick<com1Nav1Power>),
+    functionArea({58, 83, 14, 40}, cursor::kUpArrow, mouse_flag::kClick, PowerOnClick<com1Nav1Power>),
     // Under the COM standby window: whole megahertz down and up, fraction down and up.
-    {.kind = kParent, .box = {110, 60, 80, 30}, .cursor = cursor::kNone, .tooltipId = 0xA701},
-    {.kind = kChild, .box = {0, 0, 19, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10064},
-    {.kind = kChild, .box = {20, 0, 19, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10065},
-    {.kind = kChild, .box = {40, 0, 19, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10066},
-    {.kind = kChild, .box = {60, 0, 19, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10067},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kChild, .box = {85, 75, 30, 20}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = TransferClick<comSwapPressed, kSwapCom1>}},
+    parentArea({110, 60, 80, 30}, 0xA701),
+    keyArea({0, 0, 19, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::COM1_WHOLE_MHZ_DOWN),
+    keyArea({20, 0, 19, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::COM1_WHOLE_MHZ_UP),
+    keyArea({40, 0, 19, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::COM1_FRACTION_DOWN),
+    keyArea({60, 0, 19, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::COM1_FRACTION_UP),
+    endOfParent(),
+    // A click on a button still drawn pressed releases it, and swaps the frequencies all the same.
+    functionArea({85, 75, 30, 20}, cursor::kHand, mouse_flag::kClick, FlipAndSend<comSwapPressed, key::COM1_SWAP>),
     // Under the NAV standby window, the same way.
-    {.kind = kParent, .box = {290, 60, 80, 30}, .cursor = cursor::kNone, .tooltipId = 0xA714},
-    {.kind = kChild, .box = {0, 0, 19, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10068},
-    {.kind = kChild, .box = {20, 0, 19, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10069},
-    {.kind = kChild, .box = {40, 0, 19, 29}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006A},
-    {.kind = kChild, .box = {60, 0, 19, 29}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006B},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
+    parentArea({290, 60, 80, 30}, 0xA714),
+    keyArea({0, 0, 19, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::NAV1_WHOLE_MHZ_DOWN),
+    keyArea({20, 0, 19, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::NAV1_WHOLE_MHZ_UP),
+    keyArea({40, 0, 19, 29}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::NAV1_FRACTION_DOWN),
+    keyArea({60, 0, 19, 29}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::NAV1_FRACTION_UP),
+    endOfParent(),
     // The PULL IDENT knob toggles the NAV1 identifier audio.
-    {.kind = kChild, .box = {248, 90, 19, 19}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x10132},
-    {.kind = kChild, .box = {275, 75, 30, 20}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = TransferClick<navSwapPressed, kSwapNav1>}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+    keyArea({248, 90, 19, 19}, cursor::kHand, mouse_flag::kClick, key::NAV1_IDENT_TOGGLE),
+    functionArea({275, 75, 30, 20}, cursor::kHand, mouse_flag::kClick, FlipAndSend<navSwapPressed, key::NAV1_SWAP>),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace

@@ -1,15 +1,27 @@
 // RadioCom2Nav2Z3V: the COM 2 / NAV 2 radio with mechanical drum digits. Each half shows one host
 // frequency on four drums, tunes by key events and swaps its frequencies with its MEMORY column;
 // the COM VOL knob is the radio's power switch, the NAV VOL knob toggles the NAV2 identifier audio.
+//
+// Reads:    COM2_ACTIVE_FREQUENCY, NAV2_ACTIVE_FREQUENCY (the drums), NAV2_AUDIO_ON (NAV VOL knob)
+// Sends:    COM2_SWAP, NAV2_SWAP (MEMORY columns); bound to areas: COM2_WHOLE_MHZ_DOWN/UP,
+//           COM2_FRACTION_DOWN/UP, NAV2_WHOLE_MHZ_DOWN/UP, NAV2_FRACTION_DOWN/UP, NAV2_IDENT_TOGGLE
+// Windows:  none
+// Module data: com2Nav2Power, comMemoryChannel, navMemoryChannel
+#include "com2_nav2_layout.h"
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
 
 namespace radio_stack {
 
 namespace {
 
-constexpr KeyEventId kSwapCom2 = 0x1038C;
-constexpr KeyEventId kSwapNav2 = 0x10394;
+namespace layout = com2_nav2_layout;
+
+constinit SINT8 com2Nav2Power = 1;
+// The memory indicators are the gauge's own count of clicks; the host is not asked which channel
+// is active. 0 shows channel 1, 1 shows channel 2.
+constinit SINT8 comMemoryChannel = 0;
+constinit SINT8 navMemoryChannel = 0;
 
 // Drum for BCD digit `position` of its half's frequency; the drums vanish while the radio is off.
 template <int position>
@@ -22,147 +34,85 @@ FLOAT64 GAUGE_CALL Drum(MovingImageElement* drum) {
     return bcdDigit(bcdBits(drum->ySource), position);
 }
 
-// The indicator is the gauge's own count of clicks; the host is not asked which channel is active.
-template <SINT8& memoryChannel, KeyEventId swapEvent>
-BOOL GAUGE_CALL MemoryClick(Point*, UINT32) {
-    memoryChannel = static_cast<SINT8>(1 - memoryChannel);
-    host().trigger_key_event(swapEvent, 1);
-    return kFalse;
+constinit const FailureRecord com2DrumFailures[] = {failure(20, 3), failure(21, 3), failure(9, 0), kEndOfFailures};
+constinit const FailureRecord nav2DrumFailures[] = {failure(20, 3), failure(21, 3), failure(15, 0), kEndOfFailures};
+
+// The drum of BCD digit `position` of a half's frequency, carrying the next drum of the chain.
+template <int position>
+constexpr MovingImageElement digitDrum(const layout::DrumRow& row, HostVariableToken frequency,
+                                       const FailureRecord* failures, Element* const* next) {
+    return drum(position == 3 ? layout::kLeadingPairStrip : layout::kDigitStrip, {row.x[position], layout::kDrumY},
+                &radioCom2Nav2, frequency, Drum<position>, failures, image_flag::kTransparentEraseBright, next);
 }
 
-const FailureRecord nav2DrumFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 15, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
-const FailureRecord com2DrumFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 9, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
+// The eight drums hang in one chain, NAV2 units first and the COM2 leading pair last; each is
+// defined after the drum it carries.
+constinit MovingImageElement com2LeadingPair =
+    digitDrum<3>(layout::kCom2Drums, var::COM2_ACTIVE_FREQUENCY, com2DrumFailures, nullptr);
+constinit Element* const com2Digit2Children[] = {&com2LeadingPair.common, nullptr};
+constinit MovingImageElement com2Digit2 =
+    digitDrum<2>(layout::kCom2Drums, var::COM2_ACTIVE_FREQUENCY, com2DrumFailures, com2Digit2Children);
+constinit Element* const com2Digit1Children[] = {&com2Digit2.common, nullptr};
+constinit MovingImageElement com2Digit1 =
+    digitDrum<1>(layout::kCom2Drums, var::COM2_ACTIVE_FREQUENCY, com2DrumFailures, com2Digit1Children);
+constinit Element* const com2Digit0Children[] = {&com2Digit1.common, nullptr};
+constinit MovingImageElement com2Digit0 =
+    digitDrum<0>(layout::kCom2Drums, var::COM2_ACTIVE_FREQUENCY, com2DrumFailures, com2Digit0Children);
+constinit Element* const nav2LeadingPairChildren[] = {&com2Digit0.common, nullptr};
+constinit MovingImageElement nav2LeadingPair =
+    digitDrum<3>(layout::kNav2Drums, var::NAV2_ACTIVE_FREQUENCY, nav2DrumFailures, nav2LeadingPairChildren);
+constinit Element* const nav2Digit2Children[] = {&nav2LeadingPair.common, nullptr};
+constinit MovingImageElement nav2Digit2 =
+    digitDrum<2>(layout::kNav2Drums, var::NAV2_ACTIVE_FREQUENCY, nav2DrumFailures, nav2Digit2Children);
+constinit Element* const nav2Digit1Children[] = {&nav2Digit2.common, nullptr};
+constinit MovingImageElement nav2Digit1 =
+    digitDrum<1>(layout::kNav2Drums, var::NAV2_ACTIVE_FREQUENCY, nav2DrumFailures, nav2Digit1Children);
+constinit Element* const nav2Digit0Children[] = {&nav2Digit1.common, nullptr};
+constinit MovingImageElement nav2Digit0 =
+    digitDrum<0>(layout::kNav2Drums, var::NAV2_ACTIVE_FREQUENCY, nav2DrumFailures, nav2Digit0Children);
 
-extern MovingImageElement nav2Digit1;
-extern MovingImageElement nav2Digit2;
-extern MovingImageElement nav2LeadingPair;
-extern MovingImageElement com2Digit0;
-extern MovingImageElement com2Digit1;
-extern MovingImageElement com2Digit2;
-extern MovingImageElement com2LeadingPair;
+constinit IconElement navMemoryIndicator =
+    icon(layout::kNavMemoryIndicator.id, 2, at(layout::kNavMemoryIndicator), &radioCom2Nav2, 0,
+         StatePicture<navMemoryChannel>, image_flag::kTransparentErase);
+constinit IconElement comMemoryIndicator =
+    icon(layout::kComMemoryIndicator.id, 2, at(layout::kComMemoryIndicator), &radioCom2Nav2, 0,
+         StatePicture<comMemoryChannel>, image_flag::kTransparentErase);
+constinit IconElement comVolumeKnob = icon(layout::kComVolumeKnob.id, 2, at(layout::kComVolumeKnob), &radioCom2Nav2,
+                                           0, StatePicture<com2Nav2Power>, image_flag::kTransparentNoBlending);
+constinit IconElement navVolumeKnob = icon(layout::kNavVolumeKnob.id, 2, at(layout::kNavVolumeKnob), &radioCom2Nav2,
+                                           var::NAV2_AUDIO_ON, HostValuePicture, image_flag::kTransparentErase);
 
-// The eight drums hang in one chain, NAV2 units first and the COM2 leading pair last.
-Element* const nav2Digit0Children[] = {&nav2Digit1.common, nullptr};
-Element* const nav2Digit1Children[] = {&nav2Digit2.common, nullptr};
-Element* const nav2Digit2Children[] = {&nav2LeadingPair.common, nullptr};
-Element* const nav2LeadingPairChildren[] = {&com2Digit0.common, nullptr};
-Element* const com2Digit0Children[] = {&com2Digit1.common, nullptr};
-Element* const com2Digit1Children[] = {&com2Digit2.common, nullptr};
-Element* const com2Digit2Children[] = {&com2LeadingPair.common, nullptr};
-
-IconElement navMemoryIndicator = {
-    .common = {.kind = kIcon, .resourceId = 0x12D, .position = {373, 54}, .gauge = &radioCom2Nav2, .imageFlags = 0x3},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<navMemoryChannel>,
-};
-IconElement comMemoryIndicator = {
-    .common = {.kind = kIcon, .resourceId = 0x12D, .position = {97, 54}, .gauge = &radioCom2Nav2, .imageFlags = 0x3},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<comMemoryChannel>,
-};
-IconElement comVolumeKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x12A, .position = {75, 220}, .gauge = &radioCom2Nav2, .imageFlags = 0x4001},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<com2Nav2Power>,
-};
-MovingImageElement nav2Digit0 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {551, 62}, .gauge = &radioCom2Nav2,
-               .children = nav2Digit0Children, .failures = nav2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x1B}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<0>,
-};
-MovingImageElement nav2Digit1 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {517, 62}, .gauge = &radioCom2Nav2,
-               .children = nav2Digit1Children, .failures = nav2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x1B}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<1>,
-};
-MovingImageElement nav2Digit2 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {473, 62}, .gauge = &radioCom2Nav2,
-               .children = nav2Digit2Children, .failures = nav2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x1B}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<2>,
-};
-MovingImageElement nav2LeadingPair = {
-    .common = {.kind = kMovingImage, .resourceId = 0x136, .position = {393, 62}, .gauge = &radioCom2Nav2,
-               .children = nav2LeadingPairChildren, .failures = nav2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x1B}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<3>,
-};
-MovingImageElement com2Digit0 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {274, 62}, .gauge = &radioCom2Nav2,
-               .children = com2Digit0Children, .failures = com2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x366}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<0>,
-};
-MovingImageElement com2Digit1 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {240, 62}, .gauge = &radioCom2Nav2,
-               .children = com2Digit1Children, .failures = com2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x366}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<1>,
-};
-MovingImageElement com2Digit2 = {
-    .common = {.kind = kMovingImage, .resourceId = 0x131, .position = {196, 62}, .gauge = &radioCom2Nav2,
-               .children = com2Digit2Children, .failures = com2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x366}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<2>,
-};
-MovingImageElement com2LeadingPair = {
-    .common = {.kind = kMovingImage, .resourceId = 0x136, .position = {116, 62}, .gauge = &radioCom2Nav2,
-               .failures = com2DrumFailures, .imageFlags = 0x7},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x366}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = Drum<3>,
-};
-IconElement navVolumeKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x12A, .position = {380, 219}, .gauge = &radioCom2Nav2, .imageFlags = 0x3},
-    .source = {.token = 0x36E}, .switchType = 0, .pictureCount = 2, .updateCallback = HostValuePicture,
-};
-
-Element* const children[] = {
+constinit Element* const children[] = {
     &navMemoryIndicator.common, &comMemoryIndicator.common, &comVolumeKnob.common, &nav2Digit0.common,
-    &navVolumeKnob.common, nullptr,
+    &navVolumeKnob.common,      nullptr,
 };
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = 0x126, .position = {0, 0}, .gauge = &radioCom2Nav2,
-               .children = children, .imageFlags = 0x1},
-};
-Element* const elements[] = {&background.common, nullptr};
+constinit StaticImageElement face = background(layout::kFace, &radioCom2Nav2, children);
+constinit Element* const elements[] = {&face.common, nullptr};
 
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0},
-    {.kind = kChild, .box = {81, 226, 25, 55}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOffClick<com2Nav2Power>}},
-    {.kind = kChild, .box = {107, 226, 25, 55}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOnClick<com2Nav2Power>}},
-    {.kind = kChild, .box = {48, 30, 45, 170}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = MemoryClick<comMemoryChannel, kSwapCom2>}},
-    {.kind = kChild, .box = {605, 30, 45, 170}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = MemoryClick<navMemoryChannel, kSwapNav2>}},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge),
+    functionArea({81, 226, 25, 55}, cursor::kDownArrow, mouse_flag::kClick, PowerOffClick<com2Nav2Power>),
+    functionArea({107, 226, 25, 55}, cursor::kUpArrow, mouse_flag::kClick, PowerOnClick<com2Nav2Power>),
+    functionArea({48, 30, 45, 170}, cursor::kHand, mouse_flag::kClick, FlipAndSend<comMemoryChannel, key::COM2_SWAP>),
+    functionArea({605, 30, 45, 170}, cursor::kHand, mouse_flag::kClick, FlipAndSend<navMemoryChannel, key::NAV2_SWAP>),
     // COM tuning knob: whole megahertz down and up, fraction down and up.
-    {.kind = kParent, .box = {110, 100, 210, 80}, .cursor = cursor::kNone, .tooltipId = 0xA712},
-    {.kind = kChild, .box = {5, 0, 50, 79}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10384},
-    {.kind = kChild, .box = {60, 0, 50, 79}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10385},
-    {.kind = kChild, .box = {120, 0, 35, 79}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10386},
-    {.kind = kChild, .box = {156, 0, 35, 79}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10388},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
+    parentArea({110, 100, 210, 80}, 0xA712),
+    keyArea({5, 0, 50, 79}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::COM2_WHOLE_MHZ_DOWN),
+    keyArea({60, 0, 50, 79}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::COM2_WHOLE_MHZ_UP),
+    keyArea({120, 0, 35, 79}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::COM2_FRACTION_DOWN),
+    keyArea({156, 0, 35, 79}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::COM2_FRACTION_UP),
+    endOfParent(),
     // NAV tuning knob, the same way.
-    {.kind = kParent, .box = {393, 100, 210, 80}, .cursor = cursor::kNone, .tooltipId = 0xA716},
-    {.kind = kChild, .box = {5, 0, 50, 79}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006C},
-    {.kind = kChild, .box = {60, 0, 50, 79}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006D},
-    {.kind = kChild, .box = {120, 0, 35, 79}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006E},
-    {.kind = kChild, .box = {156, 0, 35, 79}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x1006F},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
+    parentArea({393, 100, 210, 80}, 0xA716),
+    keyArea({5, 0, 50, 79}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::NAV2_WHOLE_MHZ_DOWN),
+    keyArea({60, 0, 50, 79}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::NAV2_WHOLE_MHZ_UP),
+    keyArea({120, 0, 35, 79}, cursor::kDownArrow, mouse_flag::kClickRepeat, key::NAV2_FRACTION_DOWN),
+    keyArea({156, 0, 35, 79}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::NAV2_FRACTION_UP),
+    endOfParent(),
     // The NAV VOL knob toggles the NAV2 identifier audio.
-    {.kind = kChild, .box = {380, 219, 50, 50}, .cursor = cursor::kHand, .mouseFlags = 0x20000000, .keyEvent = 0x10133},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+    keyArea({380, 219, 50, 50}, cursor::kHand, mouse_flag::kClick, key::NAV2_IDENT_TOGGLE),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace

@@ -1,11 +1,23 @@
 // RadioDME: the Bendix/King DME indicator. It shows the ground speed and distance of the receiver
 // that its NAV 1 / NAV 2 switch selects, with dashes when there is nothing to show.
+//
+// Reads:    DME_NAV1_GROUND_SPEED, DME_NAV2_GROUND_SPEED, DME_NAV1_DISTANCE, DME_NAV2_DISTANCE,
+//           DME_WINDOW_SPARE_SOURCE (bound, never read)
+// Sends:    nothing
+// Windows:  none
+// Module data: dmePower, dmeNavSource
+#include "dme_layout.h"
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
 
 namespace radio_stack {
 
 namespace {
+
+namespace layout = dme_layout;
+
+constinit SINT8 dmePower = 1;
+constinit SINT8 dmeNavSource = 0;  // 0 NAV1, 1 NAV2
 
 // The speed readout shows 1 to 649 knots, the distance readout three places of whole miles.
 constexpr UINT32 kFirstUnshownSpeed = 650;
@@ -53,61 +65,42 @@ BOOL GAUGE_CALL SourceSwitchClick(Point*, UINT32) {
     return kFalse;
 }
 
-const FailureRecord textFailures[] = {
-    {.key = 20, .action = 3, .reserved = 0},
-    {.key = 21, .action = 3, .reserved = 0},
-    {.key = 13, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
+constinit const FailureRecord textFailures[] = {failure(20, 3), failure(21, 3), failure(13, 0), kEndOfFailures};
 
-extern StringElement distanceText;
-extern StringElement speedText;
+// The source switch carries the distance readout, which carries the speed readout; the spare
+// source rides along as the third of both and is never read.
+constinit StringElement speedText =
+    readout(box(layout::kSpeedText), &radioDme,
+            {var::DME_NAV1_GROUND_SPEED, var::DME_NAV2_GROUND_SPEED, var::DME_WINDOW_SPARE_SOURCE}, 7, SpeedText,
+            textFailures);
+constinit Element* const distanceTextChildren[] = {&speedText.common, nullptr};
+constinit StringElement distanceText = withChildren(
+    readout(box(layout::kDistanceText), &radioDme,
+            {var::DME_NAV1_DISTANCE, var::DME_NAV2_DISTANCE, var::DME_WINDOW_SPARE_SOURCE}, 8, DistanceText,
+            textFailures),
+    distanceTextChildren);
+constinit Element* const sourceSwitchChildren[] = {&distanceText.common, nullptr};
 
-Element* const sourceSwitchChildren[] = {&distanceText.common, nullptr};
-Element* const distanceTextChildren[] = {&speedText.common, nullptr};
+constinit IconElement powerSwitch = icon(layout::kPowerSwitch.id, 2, at(layout::kPowerSwitch), &radioDme, 0,
+                                         StatePicture<dmePower>, image_flag::kBlackTransparent);
+constinit IconElement sourceSwitch =
+    withChildren(icon(layout::kSourceSwitch.id, 2, at(layout::kSourceSwitch), &radioDme, 0,
+                      StatePicture<dmeNavSource>, image_flag::kBlackTransparent),
+                 sourceSwitchChildren);
 
-IconElement powerSwitch = {
-    .common = {.kind = kIcon, .resourceId = 0x13C, .position = {365, 77}, .gauge = &radioDme, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<dmePower>,
-};
-IconElement sourceSwitch = {
-    .common = {.kind = kIcon, .resourceId = 0x13A, .position = {376, 33}, .gauge = &radioDme,
-               .children = sourceSwitchChildren, .imageFlags = 0x1},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 2, .updateCallback = StatePicture<dmeNavSource>,
-};
-// Token 0x163 rides along as the third source of both texts and is never read.
-StringElement distanceText = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {150, 25}, .gauge = &radioDme,
-               .children = distanceTextChildren, .failures = textFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x1F}, {.token = 0x23}, {.token = 0x163}}, .boxWidth = 144, .boxHeight = 35,
-    RADIO_TEXT_STYLE, .maxCharacters = 8, .highlights = nullptr, .updateCallback = DistanceText,
-};
-StringElement speedText = {
-    .common = {.kind = kString, .resourceId = kNoResource, .position = {20, 25}, .gauge = &radioDme,
-               .failures = textFailures, .imageFlags = 0x7},
-    .sources = {{.token = 0x20}, {.token = 0x24}, {.token = 0x163}}, .boxWidth = 126, .boxHeight = 35,
-    RADIO_TEXT_STYLE, .maxCharacters = 7, .highlights = nullptr, .updateCallback = SpeedText,
-};
+constinit Element* const children[] = {&powerSwitch.common, &sourceSwitch.common, nullptr};
+constinit StaticImageElement face = background(layout::kFace, &radioDme, children);
+constinit Element* const elements[] = {&face.common, nullptr};
 
-Element* const children[] = {&powerSwitch.common, &sourceSwitch.common, nullptr};
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = 0x138, .position = {0, 0}, .gauge = &radioDme,
-               .children = children, .imageFlags = 0x1},
-};
-Element* const elements[] = {&background.common, nullptr};
-
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xA704},
-    {.kind = kChild, .box = {367, 77, 29, 30}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOffClick<dmePower>}},
-    {.kind = kChild, .box = {397, 77, 29, 30}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = PowerOnClick<dmePower>}},
-    {.kind = kParent, .box = {376, 33, 60, 30}, .cursor = cursor::kNone, .tooltipId = 0xA708},
-    {.kind = kChild, .box = {0, 0, 59, 29}, .cursor = cursor::kHand, .mouseFlags = 0x20000000,
-     .function = {.callback = SourceSwitchClick}},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge, 0xA704),
+    functionArea({367, 77, 29, 30}, cursor::kDownArrow, mouse_flag::kClick, PowerOffClick<dmePower>),
+    functionArea({397, 77, 29, 30}, cursor::kUpArrow, mouse_flag::kClick, PowerOnClick<dmePower>),
+    parentArea({376, 33, 60, 30}, 0xA708),
+    functionArea({0, 0, 59, 29}, cursor::kHand, mouse_flag::kClick, SourceSwitchClick),
+    endOfParent(),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace

@@ -1,12 +1,29 @@
 // RadioTrans: the Garmin GTX 320 transponder. Four drums show the host's code and four knobs ask the
 // host to advance its digits; the mode knob is the gauge's own. The reply lamp blinks in ON and ALT
 // and burns in TEST, and TEST springs back to ALT by itself.
+//
+// Reads:    TRANSPONDER_CODE (the drums), HOST_TICK_COUNT (with lookup_var, the reply lamp and TEST)
+// Sends:    bound to areas: TRANSPONDER_THOUSANDS_UP, TRANSPONDER_HUNDREDS_UP, TRANSPONDER_TENS_UP,
+//           TRANSPONDER_UNITS_UP
+// Windows:  none
+// Module data: xpdrModeKnob, xpdrReplyLamp, xpdrReplyStartTick, xpdrTestStartTick
+#include "radio_conventions.h"
 #include "radio_gauges.h"
-#include "radio_state.h"
+#include "transponder_layout.h"
 
 namespace radio_stack {
 
 namespace {
+
+namespace layout = transponder_layout;
+
+enum TransponderMode : SINT8 { kXpdrOff = 0, kXpdrStandby = 1, kXpdrOn = 2, kXpdrAltitude = 3, kXpdrTest = 4 };
+static_assert(layout::kModeCount == kXpdrTest + 1);
+
+constinit SINT8 xpdrModeKnob = kXpdrOff;
+constinit SINT8 xpdrReplyLamp = -1;  // picture index: 0 lit, -1 dark
+constinit SINT32 xpdrReplyStartTick = kTimerStopped;
+constinit SINT32 xpdrTestStartTick = kTimerStopped;
 
 // In ON and ALT the reply lamp is lit while its cycle's count is at most 24 and the cycle starts
 // again after the update on which the count is 80: lit 25 ticks, dark 56.
@@ -58,76 +75,45 @@ BOOL GAUGE_CALL ModeKnobRight(Point*, UINT32) {
     return kFalse;
 }
 
-const FailureRecord failures[] = {
-    {.key = 20, .action = 1, .reserved = 0},
-    {.key = 21, .action = 1, .reserved = 0},
-    {.key = 17, .action = 0, .reserved = 0},
-    {.key = 0, .action = 0, .reserved = 0},
-};
+constinit const FailureRecord failures[] = {failure(20, 1), failure(21, 1), failure(17, 0), kEndOfFailures};
 
-extern MovingImageElement hundredsDrum;
-extern MovingImageElement tensDrum;
-extern MovingImageElement thousandsDrum;
+// The drum of BCD digit `position` of the code, carrying the next drum of the chain.
+template <int position>
+constexpr MovingImageElement codeDrum(Element* const* next) {
+    return drum(layout::kDigitStrip, {layout::kDrumX[position], layout::kDrumY}, &radioTrans, var::TRANSPONDER_CODE,
+                CodeDigit<position>, failures, image_flag::kTransparentErase, next);
+}
 
-// The four drums hang in a chain from the units to the thousands.
-Element* const unitsDrumChildren[] = {&tensDrum.common, nullptr};
-Element* const tensDrumChildren[] = {&hundredsDrum.common, nullptr};
-Element* const hundredsDrumChildren[] = {&thousandsDrum.common, nullptr};
+// The four drums hang in a chain from the units to the thousands; each is defined after the drum
+// it carries.
+constinit MovingImageElement thousandsDrum = codeDrum<3>(nullptr);
+constinit Element* const hundredsDrumChildren[] = {&thousandsDrum.common, nullptr};
+constinit MovingImageElement hundredsDrum = codeDrum<2>(hundredsDrumChildren);
+constinit Element* const tensDrumChildren[] = {&hundredsDrum.common, nullptr};
+constinit MovingImageElement tensDrum = codeDrum<1>(tensDrumChildren);
+constinit Element* const unitsDrumChildren[] = {&tensDrum.common, nullptr};
+constinit MovingImageElement unitsDrum = codeDrum<0>(unitsDrumChildren);
 
-MovingImageElement unitsDrum = {
-    .common = {.kind = kMovingImage, .resourceId = 0x111, .position = {376, 31}, .gauge = &radioTrans,
-               .children = unitsDrumChildren, .failures = failures, .imageFlags = 0x3},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x26}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = CodeDigit<0>,
-};
-MovingImageElement tensDrum = {
-    .common = {.kind = kMovingImage, .resourceId = 0x111, .position = {274, 31}, .gauge = &radioTrans,
-               .children = tensDrumChildren, .failures = failures, .imageFlags = 0x3},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x26}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = CodeDigit<1>,
-};
-MovingImageElement hundredsDrum = {
-    .common = {.kind = kMovingImage, .resourceId = 0x111, .position = {170, 31}, .gauge = &radioTrans,
-               .children = hundredsDrumChildren, .failures = failures, .imageFlags = 0x3},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x26}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = CodeDigit<2>,
-};
-MovingImageElement thousandsDrum = {
-    .common = {.kind = kMovingImage, .resourceId = 0x111, .position = {62, 31}, .gauge = &radioTrans,
-               .failures = failures, .imageFlags = 0x3},
-    .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = 0x26}, .yMinimum = 0, .yMaximum = 9.0,
-    .xUpdateCallback = nullptr, .yUpdateCallback = CodeDigit<3>,
-};
-IconElement replyLamp = {
-    .common = {.kind = kIcon, .resourceId = 0x113, .position = {501, 19}, .gauge = &radioTrans,
-               .failures = failures, .imageFlags = 0x7},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 1, .updateCallback = ReplyLamp,
-};
-IconElement modeKnob = {
-    .common = {.kind = kIcon, .resourceId = 0x115, .position = {456, 52}, .gauge = &radioTrans, .imageFlags = 0x3},
-    .source = {.token = 0}, .switchType = 0, .pictureCount = 5, .updateCallback = ModeKnob,
-};
+constinit IconElement replyLamp =
+    lamp(layout::kReplyLamp.id, at(layout::kReplyLamp), &radioTrans, 0, ReplyLamp, failures);
+constinit IconElement modeKnob = icon(layout::kModeKnob.id, layout::kModeCount, at(layout::kModeKnob), &radioTrans, 0,
+                                      ModeKnob, image_flag::kTransparentErase);
 
-Element* const children[] = {&unitsDrum.common, &replyLamp.common, &modeKnob.common, nullptr};
-StaticImageElement background = {
-    .common = {.kind = kStaticImage, .resourceId = 0x110, .position = {0, 0}, .gauge = &radioTrans,
-               .children = children, .imageFlags = 0x3},
-};
-Element* const elements[] = {&background.common, nullptr};
+constinit Element* const children[] = {&unitsDrum.common, &replyLamp.common, &modeKnob.common, nullptr};
+constinit StaticImageElement face = background(layout::kFace, &radioTrans, children, image_flag::kTransparentErase);
+constinit Element* const elements[] = {&face.common, nullptr};
 
-const MouseArea mouseAreas[] = {
-    {.kind = kParent, .box = {0, 0, 0, 0}, .cursor = cursor::kNone, .tooltipId = 0xA70A},
-    {.kind = kChild, .box = {456, 42, 40, 100}, .cursor = cursor::kDownArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = ModeKnobLeft}},
-    {.kind = kChild, .box = {500, 42, 40, 100}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20000000,
-     .function = {.callback = ModeKnobRight}},
+constinit const MouseArea mouseAreas[] = {
+    parentArea(kWholeGauge, 0xA70A),
+    functionArea({456, 42, 40, 100}, cursor::kDownArrow, mouse_flag::kClick, ModeKnobLeft),
+    functionArea({500, 42, 40, 100}, cursor::kUpArrow, mouse_flag::kClick, ModeKnobRight),
     // The digit knobs advance the thousands, hundreds, tens and units digits.
-    {.kind = kChild, .box = {62, 60, 46, 46}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10073},
-    {.kind = kChild, .box = {170, 60, 46, 46}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10074},
-    {.kind = kChild, .box = {274, 60, 46, 46}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10075},
-    {.kind = kChild, .box = {376, 60, 46, 46}, .cursor = cursor::kUpArrow, .mouseFlags = 0x20200000, .keyEvent = 0x10076},
-    {.kind = kEndOfParent, .cursor = cursor::kNone},
-    {.kind = kEndOfList, .cursor = cursor::kNone},
+    keyArea({62, 60, 46, 46}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::TRANSPONDER_THOUSANDS_UP),
+    keyArea({170, 60, 46, 46}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::TRANSPONDER_HUNDREDS_UP),
+    keyArea({274, 60, 46, 46}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::TRANSPONDER_TENS_UP),
+    keyArea({376, 60, 46, 46}, cursor::kUpArrow, mouse_flag::kClickRepeat, key::TRANSPONDER_UNITS_UP),
+    endOfParent(),
+    endOfList(),
 };
 
 }  // namespace
