@@ -405,18 +405,25 @@ void AircraftModel::react(const KeyEvent& event) {
 }
 
 void AircraftModel::advance() {
-    std::erase_if(motions_, [this](Motion& motion) {
-        if (variables_.value(motion.variable) != motion.written) return true;  // the user set it: it is theirs now
-        if (motion.holdCycles > 0) {
-            --motion.holdCycles;
-            return false;
+    for (auto motion = motions_.begin(); motion != motions_.end();) {
+        if (variables_.value(motion->variable) != motion->written || progress(*motion)) {
+            motion = motions_.erase(motion);  // done, or the user set the variable: it is theirs now
+        } else {
+            ++motion;
         }
-        const double next = motion.written < motion.target ? std::min(motion.written + motion.perCycle, motion.target)
-                                                           : std::max(motion.written - motion.perCycle, motion.target);
-        write(motion.variable, next);
-        motion.written = variables_.value(motion.variable);
-        return next == motion.target;
-    });
+    }
+}
+
+bool AircraftModel::progress(Motion& motion) {
+    if (motion.holdCycles > 0) {
+        --motion.holdCycles;
+        return false;
+    }
+    const double next = motion.written < motion.target ? std::min(motion.written + motion.perCycle, motion.target)
+                                                       : std::max(motion.written - motion.perCycle, motion.target);
+    write(motion.variable, next);
+    motion.written = variables_.value(motion.variable);
+    return next == motion.target;
 }
 
 double AircraftModel::value(gauge::HostVariableToken variable) const {

@@ -86,6 +86,8 @@ private:
     void set(gauge::HostVariableToken variable, double value);
     void write(gauge::HostVariableToken variable, double value);
     void start(Motion motion);
+    // One cycle of a motion; true once it has arrived.
+    bool progress(Motion& motion);
 
     PanelHost& host_;
     VariableStore& variables_;

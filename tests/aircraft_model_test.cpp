@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -451,6 +452,65 @@ TEST_F(AircraftModelTest, RunsInTheHostOnlyWhileRunning) {
     host.runCycles(3);
     EXPECT_EQ(element(radio, 2).text, standby);
     EXPECT_NEAR(value(var::GEAR_EXTENSION), 2 * AircraftModel::kGearTravelPerCycle, 1e-9);
+}
+
+// The gear lever's click runs the lamps from LAND through PUMP ON to WATER, one state after another.
+TEST_F(AircraftModelTest, GearLeverRunsTheLampsThroughPumpOn) {
+    constexpr int kLeverUpX = 367, kLeverUpY = 100;
+    enum { kLever = 1, kLand = 2, kWater = 3, kPump = 4 };
+    auto& gear = create("VeskarZ3V5", "GearPos");
+    model.setRunning(true);
+    host.press(gear, kLeverUpX, kLeverUpY);
+    host.release();
+    std::vector<std::string> states;
+    for (int cycle = 0; cycle < 400; ++cycle) {
+        host.runCycles(1);
+        std::string lit;
+        if (element(gear, kLand).picture) lit += "LAND ";
+        if (element(gear, kPump).picture) lit += "PUMP ";
+        if (element(gear, kWater).picture) lit += "WATER ";
+        if (states.empty() || states.back() != lit) states.push_back(lit);
+    }
+    EXPECT_EQ(element(gear, kLever).picture, 0) << "lever up";
+    EXPECT_EQ(states, (std::vector<std::string>{"LAND ", "LAND PUMP ", "PUMP ", "PUMP WATER ", "WATER "}));
+    EXPECT_EQ(value(var::GEAR_LEVER_COMPANION), 1) << "the lever keeps its companion at 1 while selected up";
+}
+
+struct SwitchClick {
+    const char* module;
+    const char* gauge;
+    int element;
+    int x, y;
+    int pictureAfter;  // -1: none
+};
+
+// In order, on one copy of each gauge: a switch's picture, or the fuel handle's, changes with its click.
+const SwitchClick kSwitchClicks[] = {
+    {"VeskarZ3V3", "Avionics", 1, 10, 10, 1},
+    {"VeskarZ3V3", "Avionics", 1, 10, 10, 0},
+    {"VeskarZ3V3", "PanelFuel", 1, 350, 65, 2},   // right tank
+    {"VeskarZ3V3", "PanelFuel", 1, 220, 145, 0},  // down
+    {"VeskarZ3V3", "PanelFuel", 1, 100, 65, 1},   // left tank
+    {"VeskarZ3VRadios", "RadioAudioZ3V", 4, 330, 25, 0},  // the NAV1 button lights its bar
+    {"VeskarZ3VRadios", "RadioCom1Nav1Z3V", 8, 257, 99, 0},  // the PULL IDENT knob, the same audio
+};
+
+TEST_F(AircraftModelTest, SwitchPicturesFollowTheirClicks) {
+    model.setRunning(true);
+    std::map<std::string, gaugehost::GaugeInstance*> gauges;
+    for (const SwitchClick& click : kSwitchClicks) {
+        SCOPED_TRACE(std::string(click.gauge) + " at " + std::to_string(click.x) + "," + std::to_string(click.y));
+        gaugehost::GaugeInstance*& created = gauges[click.gauge];
+        if (created == nullptr) created = &create(click.module, click.gauge);
+        auto& gauge = *created;
+        host.runCycles(1);
+        const int before = element(gauge, click.element).picture.value_or(-1);
+        host.press(gauge, click.x, click.y);
+        host.release();
+        host.runCycles(1);
+        EXPECT_NE(before, click.pictureAfter);
+        EXPECT_EQ(element(gauge, click.element).picture.value_or(-1), click.pictureAfter);
+    }
 }
 
 std::vector<std::string> builtModules() {
