@@ -254,12 +254,14 @@ constexpr int rowsFor(gauge::KeyEventId event) {
     return rows;
 }
 
-constexpr bool listedWithoutEffect(gauge::KeyEventId event) {
+constexpr std::string_view reasonWithoutEffect(gauge::KeyEventId event) {
     for (const Unanswered& entry : kWithoutEffect) {
-        if (entry.event == event) return true;
+        if (entry.event == event) return entry.reason;
     }
-    return false;
+    return {};
 }
+
+constexpr bool listedWithoutEffect(gauge::KeyEventId event) { return !reasonWithoutEffect(event).empty(); }
 
 // Every key event the gauges send or bind has rows or is listed without effect, never both, and
 // neither table names an event the gauges do not send.
@@ -401,7 +403,7 @@ void AircraftModel::react(const KeyEvent& event) {
         std::visit([this](const auto& effect) { apply(effect); }, row.effect);
         answered = true;
     }
-    if (!answered && !withoutEffect(event.id)) unheardEvents_.insert(event.id);
+    if (!answered && !listedWithoutEffect(event.id)) unheardEvents_.insert(event.id);
 }
 
 void AircraftModel::advance() {
@@ -433,7 +435,7 @@ double AircraftModel::value(gauge::HostVariableToken variable) const {
 
 bool AircraftModel::knows(gauge::KeyEventId event) { return rowsFor(event) > 0 || listedWithoutEffect(event); }
 
-bool AircraftModel::withoutEffect(gauge::KeyEventId event) { return listedWithoutEffect(event); }
+std::string_view AircraftModel::withoutEffect(gauge::KeyEventId event) { return reasonWithoutEffect(event); }
 
 void AircraftModel::set(gauge::HostVariableToken variable, double value) {
     std::erase_if(motions_, [variable](const Motion& motion) { return motion.variable == variable; });

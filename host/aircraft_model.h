@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <map>
 #include <set>
+#include <string_view>
 #include <vector>
 
 #include "gauge.h"
@@ -65,8 +66,8 @@ public:
     const std::set<gauge::KeyEventId>& unheardEvents() const { return unheardEvents_; }
     // Whether the model answers the event or lists it as deliberately without effect.
     static bool knows(gauge::KeyEventId event);
-    // Whether the event is listed as deliberately without effect.
-    static bool withoutEffect(gauge::KeyEventId event);
+    // Why the event is deliberately left without effect; empty for any other event.
+    static std::string_view withoutEffect(gauge::KeyEventId event);
 
 private:
     // What one kind of the table's rows does; one specialisation a kind.
