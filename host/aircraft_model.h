@@ -53,7 +53,6 @@ public:
 
     // While running, every key event the host records reaches react and every cycle advance.
     void setRunning(bool running);
-    bool running() const { return running_; }
 
     // The aircraft's answer to one key event.
     void react(const KeyEvent& event);
