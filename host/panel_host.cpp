@@ -120,6 +120,7 @@ void PanelHost::setTick(double tick) { variables_.set(gauge::var::HOST_TICK_COUN
 void PanelHost::runCycles(int count) {
     for (int cycle = 0; cycle < count; ++cycle) {
         if (held_ && (held_->child->area->mouseFlags & gauge::mouse_flag::kRepeat)) deliver(*held_, gauge::mouse_flag::kRepeat);
+        if (cycleReaction_) cycleReaction_();
         for (auto& instance : instances_) updateGauge(*instance);
         setTick(variables_.value(gauge::var::HOST_TICK_COUNT) + 1);
     }

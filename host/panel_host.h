@@ -141,6 +141,9 @@ public:
     // Each cycle: held-button repetition, then per gauge code 6, the elements' variables and
     // callbacks in drawing order, code 10; then the tick counter advances by one.
     void runCycles(int count = 1);
+    // The aircraft's own progress in a cycle (a gear running out), when set: run after the
+    // held-button repetition and before the gauges update, so they show it in that cycle.
+    void setCycleReaction(std::function<void()> reaction) { cycleReaction_ = std::move(reaction); }
     void sendServiceCode(GaugeInstance& gauge, gauge::ServiceCode code, std::uint32_t extra = 0);
 
     VariableStore& variables() { return variables_; }
@@ -234,6 +237,7 @@ private:
     VariableStore variables_;
     std::vector<KeyEvent> keyEvents_;
     std::function<void(const KeyEvent&)> keyEventReaction_;
+    std::function<void()> cycleReaction_;
     std::vector<WindowCallRecord> windowCalls_;
     std::set<std::uint32_t> openWindows_;
     std::vector<NamedVariable> namedVariables_;  // id is the index
