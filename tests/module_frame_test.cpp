@@ -116,7 +116,7 @@ TEST_P(EveryModule, CarriesExactlyThePicturesItsTreesDraw) {
     gaugehost::Module& module = host.loadModule(GetParam().module);
     std::set<std::uint32_t> drawn;
     for (const auto* header : module.gauges()) {
-        for (auto id : gaugehost::Module::pictureIds(*header)) drawn.insert(id);
+        for (auto id : module.pictureIds(*header)) drawn.insert(id);
     }
     std::map<std::uint32_t, std::string> sizes;
     EXPECT_EQ(manifestIds(module.name(), sizes), drawn);
@@ -138,7 +138,7 @@ TEST_P(EveryModule, PureBlackOnlySurroundsWhatEachPictureShows) {
     gaugehost::Module& module = host.loadModule(GetParam().module);
     std::set<std::uint32_t> ids;
     for (const auto* header : module.gauges()) {
-        for (auto id : gaugehost::Module::pictureIds(*header)) ids.insert(id);
+        for (auto id : module.pictureIds(*header)) ids.insert(id);
     }
     for (std::uint32_t id : ids) {
         const auto& picture = module.picture(id);
