@@ -27,6 +27,7 @@ const ModuleCase kModules[] = {
     {"VeskarZ3V5", {"GearPos", "GearPosVC"}},
     {"VeskarZ3VRadios", {"RadioTrans", "RadioDME", "RadioAP2", "RadioAudioZ3V", "RadioCom2Nav2Z3V", "RadioAdfZ3V",
                          "RadioCom1Nav1Z3V", "RadioCom1Nav1Z3VVFR", "RadioAudioZ3VVFR"}},
+    {"VeskarZ3V7", {"TrimVmove", "ElevadorTrim", "RudderTrim", "LowVolt", "TrimHmove", "Egt", "LowVoltVFR"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:
@@ -179,7 +180,11 @@ INSTANTIATE_TEST_SUITE_P(Shipped, EveryModule, ::testing::ValuesIn(kModules),
 TEST_F(BenchTest, GaugeSizesComeFromTheirBackgrounds) {
     const std::tuple<const char*, const char*, int, int, unsigned> cases[] = {
         {"VeskarZ3V3", "PanelFuel", 450, 270, 500}, {"VeskarZ3V3", "Avionics", 22, 38, 30},
-        {"VeskarZ3V5", "GearPos", 444, 452, 250},   {"VeskarZ3V5", "GearPosVC", 444, 452, 250}};
+        {"VeskarZ3V5", "GearPos", 444, 452, 250},   {"VeskarZ3V5", "GearPosVC", 444, 452, 250},
+        {"VeskarZ3V7", "TrimVmove", 70, 931, 20},   {"VeskarZ3V7", "TrimHmove", 931, 70, 200},
+        {"VeskarZ3V7", "ElevadorTrim", 15, 94, 10}, {"VeskarZ3V7", "RudderTrim", 77, 8, 100},
+        {"VeskarZ3V7", "Egt", 302, 302, 60},        {"VeskarZ3V7", "LowVolt", 136, 136, 20},
+        {"VeskarZ3V7", "LowVoltVFR", 136, 136, 20}};
     for (auto [module, name, width, height, millimetres] : cases) {
         auto& gauge = create(module, name);
         EXPECT_EQ(gauge.width(), width) << name;
