@@ -1,12 +1,10 @@
 // The trim wheels of VeskarZ3V7 through the bench host: the frame each wheel steps through as its
 // trim moves, the phase picture each frame shows, a trim reading that is no number, and the
-// pictures the host finds for the wheels' icons and draws.
+// pictures the host finds for the wheels' icons.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
-#include "gauge_renderer.h"
 #include "modules/trim_annunciators/trim_layout.h"
 #include "support/bench.h"
 #include "variables.h"
@@ -88,29 +86,11 @@ TEST_P(TrimWheel, TwoCopiesTurnAsOne) {
 }
 
 // The module holds no picture at base + 1; the host passes over it and finds all five phases.
-TEST_P(TrimWheel, HostFindsTheFivePhasePicturesAndDrawsTheOneShown) {
+TEST_P(TrimWheel, HostFindsTheFivePhasePictures) {
     const auto& icon = *reinterpret_cast<const gauge::IconElement*>(element(wheel_, kRim).element);
     const auto expected = layout::wheelPhaseIds(GetParam().firstPhase);
     EXPECT_EQ(wheel_.module().iconPictureIds(icon), std::vector<std::uint32_t>(expected.begin(), expected.end()));
     EXPECT_FALSE(wheel_.module().hasPicture(GetParam().firstPhase + 1));
-
-    showAt(0);
-    showAt(0.1);  // frame 5: the last phase, at base + 5
-    gaugehost::render::GaugeRenderer renderer;
-    const auto image = renderer.draw(wheel_, std::nullopt);
-    const auto drawsPicture = [&](std::uint32_t id) {
-        const auto& picture = wheel_.module().picture(id);
-        for (int y = 0; y < picture.height; ++y) {
-            for (int x = 0; x < picture.width; ++x) {
-                const std::uint32_t rgb = picture.at(x, y);
-                const auto expectedPixel = rgb == 0 ? gaugehost::render::Rgba{0, 0, 0, 0} : gaugehost::render::opaque(rgb);
-                if (!(image.at(x, y) == expectedPixel)) return false;
-            }
-        }
-        return true;
-    };
-    EXPECT_TRUE(drawsPicture(GetParam().firstPhase + 5));
-    EXPECT_FALSE(drawsPicture(GetParam().firstPhase + 4)) << "the phases differ";
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWheels, TrimWheel,
