@@ -23,16 +23,13 @@ Json source(const char* role, const gauge::ModuleVariable& variable) {
 
 Json point(gauge::Point p) { return Json::array({p.x, p.y}); }
 
-Json element(const TreeEntry& entry, int index) {
+Json element(const Module& module, const TreeEntry& entry, int index) {
     const gauge::Element& common = *entry.element;
     Json json{{"index", index}, {"depth", entry.depth}, {"kind", kindName(common.kind)}};
     Json resources = Json::array();
     if (common.kind != gauge::kString) {
         std::vector<std::uint32_t> ids{common.resourceId};
-        if (common.kind == gauge::kIcon) {
-            const auto& icon = reinterpret_cast<const gauge::IconElement&>(common);
-            for (int i = 1; i < icon.pictureCount; ++i) ids.push_back(common.resourceId + i);
-        }
+        if (common.kind == gauge::kIcon) ids = module.iconPictureIds(reinterpret_cast<const gauge::IconElement&>(common));
         if (common.kind == gauge::kMovingImage || common.kind == gauge::kSprite) ids.push_back(common.resourceId + 1);
         for (auto id : ids) resources.push_back(hex(id));
     }
@@ -157,7 +154,7 @@ Json describeModule(const Module& module) {
         const auto& background = module.picture(header->elementList[0]->resourceId);
         Json elements = Json::array();
         int index = 0;
-        for (const auto& entry : drawingOrder(*header)) elements.push_back(element(entry, index++));
+        for (const auto& entry : drawingOrder(*header)) elements.push_back(element(module, entry, index++));
         Json areas = Json::array();
         const MouseMap map(header->mouseAreas, background.width, background.height);
         for (const auto& area : map.areas()) {

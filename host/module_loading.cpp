@@ -80,15 +80,30 @@ const Bitmap& Module::picture(std::uint32_t id) const {
     return *pictures_.at(id);
 }
 
-std::vector<std::uint32_t> Module::pictureIds(const gauge::GaugeHeader& header) {
+std::vector<std::uint32_t> Module::iconPictureIds(const gauge::IconElement& icon) const {
+    std::vector<std::uint32_t> ids;
+    const auto count = static_cast<std::size_t>(std::max(icon.pictureCount, 0));
+    bool passedOver = false;
+    for (std::uint32_t id = icon.common.resourceId; ids.size() < count; ++id) {
+        const bool inside = !ids.empty() && ids.size() + 1 < count;
+        if (inside && !passedOver && !hasPicture(id)) {
+            passedOver = true;
+            continue;
+        }
+        ids.push_back(id);
+    }
+    return ids;
+}
+
+std::vector<std::uint32_t> Module::pictureIds(const gauge::GaugeHeader& header) const {
     std::vector<std::uint32_t> ids;
     walkTree(header, [&](gauge::Element* element, int) {
         const auto id = element->resourceId;
         switch (element->kind) {
             case gauge::kString: break;
             case gauge::kIcon: {
-                const auto* icon = reinterpret_cast<const gauge::IconElement*>(element);
-                for (int i = 0; i < icon->pictureCount; ++i) ids.push_back(id + i);
+                const auto series = iconPictureIds(*reinterpret_cast<const gauge::IconElement*>(element));
+                ids.insert(ids.end(), series.begin(), series.end());
                 break;
             }
             case gauge::kMovingImage:

@@ -61,7 +61,7 @@ GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::
     for (const auto& existing : instances_) {
         if (existing->alias_ == alias) throw HostError("a gauge instance is already called " + alias);
     }
-    for (auto id : Module::pictureIds(*header)) {
+    for (auto id : module->pictureIds(*header)) {
         if (!module->hasPicture(id)) {
             throw HostError("module " + moduleName + " gauge " + gaugeName + ": picture " + hex(id) + " is missing");
         }

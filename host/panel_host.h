@@ -79,7 +79,11 @@ public:
     const Bitmap& picture(std::uint32_t id) const;              // throws when missing
     bool hasPicture(std::uint32_t id) const;
     // Every picture id the gauge's tree draws (icon series, strips and masks included).
-    static std::vector<std::uint32_t> pictureIds(const gauge::GaugeHeader& header);
+    std::vector<std::uint32_t> pictureIds(const gauge::GaugeHeader& header) const;
+    // The icon's pictures by index: its resource id and the ids after it, one a picture. Where the
+    // module lacks one id inside the series, neither its first nor its last, the series passes over
+    // it and ends one id later, as the trim wheels hold theirs at base and base + 2 … base + 5.
+    std::vector<std::uint32_t> iconPictureIds(const gauge::IconElement& icon) const;
 
 private:
     friend class PanelHost;

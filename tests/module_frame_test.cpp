@@ -29,6 +29,7 @@ const ModuleCase kModules[] = {
                          "RadioCom1Nav1Z3V", "RadioCom1Nav1Z3VVFR", "RadioAudioZ3VVFR"}},
     {"VeskarZ3VVFR", {"Asi", "Altimetro", "Vor1", "AutoClose"}},
     {"VeskarZ3VM", {"Vsi", "Asi", "Altimetro", "Turn", "Gyro"}},
+    {"VeskarZ3V7", {"TrimVmove", "ElevadorTrim", "RudderTrim", "LowVolt", "TrimHmove", "Egt", "LowVoltVFR"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:
@@ -118,7 +119,7 @@ TEST_P(EveryModule, CarriesExactlyThePicturesItsTreesDraw) {
     gaugehost::Module& module = host.loadModule(GetParam().module);
     std::set<std::uint32_t> drawn;
     for (const auto* header : module.gauges()) {
-        for (auto id : gaugehost::Module::pictureIds(*header)) drawn.insert(id);
+        for (auto id : module.pictureIds(*header)) drawn.insert(id);
     }
     std::map<std::uint32_t, std::string> sizes;
     EXPECT_EQ(manifestIds(module.name(), sizes), drawn);
@@ -140,7 +141,7 @@ TEST_P(EveryModule, PureBlackOnlySurroundsWhatEachPictureShows) {
     gaugehost::Module& module = host.loadModule(GetParam().module);
     std::set<std::uint32_t> ids;
     for (const auto* header : module.gauges()) {
-        for (auto id : gaugehost::Module::pictureIds(*header)) ids.insert(id);
+        for (auto id : module.pictureIds(*header)) ids.insert(id);
     }
     for (std::uint32_t id : ids) {
         const auto& picture = module.picture(id);
@@ -186,7 +187,11 @@ TEST_F(BenchTest, GaugeSizesComeFromTheirBackgrounds) {
         {"VeskarZ3VVFR", "Vor1", 302, 302, 100},    {"VeskarZ3VVFR", "AutoClose", 50, 50, 70},
         {"VeskarZ3VM", "Vsi", 302, 302, 115},       {"VeskarZ3VM", "Asi", 302, 302, 115},
         {"VeskarZ3VM", "Altimetro", 307, 311, 115}, {"VeskarZ3VM", "Turn", 302, 302, 115},
-        {"VeskarZ3VM", "Gyro", 300, 332, 115}};
+        {"VeskarZ3VM", "Gyro", 300, 332, 115},
+        {"VeskarZ3V7", "TrimVmove", 70, 931, 20},   {"VeskarZ3V7", "TrimHmove", 931, 70, 200},
+        {"VeskarZ3V7", "ElevadorTrim", 15, 94, 10}, {"VeskarZ3V7", "RudderTrim", 77, 8, 100},
+        {"VeskarZ3V7", "Egt", 302, 302, 60},        {"VeskarZ3V7", "LowVolt", 136, 136, 20},
+        {"VeskarZ3V7", "LowVoltVFR", 136, 136, 20}};
     for (auto [module, name, width, height, millimetres] : cases) {
         auto& gauge = create(module, name);
         EXPECT_EQ(gauge.width(), width) << name;

@@ -201,7 +201,8 @@ Image GaugeRenderer::draw(const GaugeInstance& gauge, std::optional<std::uint32_
             }
             case gauge::kIcon:
                 if (state.picture) {
-                    const auto id = element.resourceId + static_cast<std::uint32_t>(*state.picture);
+                    const auto& icon = reinterpret_cast<const gauge::IconElement&>(element);
+                    const auto id = module.iconPictureIds(icon).at(static_cast<std::size_t>(*state.picture));
                     drawPicture(image, module.picture(id), element.position.x, element.position.y, blackTransparent);
                 }
                 break;

@@ -5,6 +5,7 @@
 #include "modules/landing_gear/pictures.h"
 #include "modules/radio_stack/pictures.h"
 #include "modules/vfr_instruments/pictures.h"
+#include "modules/trim_annunciators/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 #include <CLI/CLI.hpp>
@@ -23,6 +24,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &radioStackPictures,
     &flightInstrumentPictures,
     &vfrInstrumentPictures,
+    &trimAnnunciatorPictures,
 };
 
 std::string knownModuleNames() {
