@@ -1,5 +1,6 @@
 // picturegen --module <Name> --out <dir>: draws one gauge module's pictures as the
 // bitmaps, manifest and resource script that its build packs into the module.
+#include "modules/engine_cabin/pictures.h"
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
 #include "modules/radio_stack/pictures.h"
@@ -19,6 +20,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &landingGearPictures,
     &fuelAvionicsPictures,
     &radioStackPictures,
+    &engineCabinPictures,
 };
 
 std::string knownModuleNames() {
