@@ -34,6 +34,11 @@ PixelImage render(std::uint32_t id) {
     throw std::runtime_error("no picture " + std::to_string(id));
 }
 
+// The part of the pointer beyond the dial's caption.
+constexpr int kOuterPart = 20;
+// Brighter than the green and red markings, as bright as a mark that covers most of a pixel.
+constexpr int kMarkBrightness = 400;
+
 int brightness(std::uint32_t colour) { return (colour >> 16 & 0xFF) + (colour >> 8 & 0xFF) + (colour & 0xFF); }
 
 // The drawn pointer's tip lies this far from its pivot.
@@ -46,7 +51,9 @@ int pointerReach() {
     return reach;
 }
 
-// Turned by the host to a table value, the pointer's last pixels lie on the white mark printed there.
+// Turned by the host to a table value, the pointer's outer part lies on the white mark printed
+// there: over its tip where the scale row lies beyond the pointer's reach, along it where the row
+// lies within.
 TEST(EngineCabinPictures, EnginePointerTouchesTheMarkOfEveryTableValue) {
     const int reach = pointerReach();
     ASSERT_GT(reach, 90);
@@ -65,11 +72,11 @@ TEST(EngineCabinPictures, EnginePointerTouchesTheMarkOfEveryTableValue) {
                 SCOPED_TRACE(testing::Message() << dial.caption << " at " << point.value);
                 const double angle = gaugehost::angleForValue(table, point.value);
                 int touching = 0;
-                for (int along = reach - 4; along <= reach; ++along) {
+                for (int along = reach - kOuterPart; along <= reach; ++along) {
                     const kit::Point at = kit::polar({static_cast<double>(pivot.x), static_cast<double>(pivot.y)},
                                                      along, angle);
                     touching += brightness(face.at(static_cast<int>(std::lround(at.x)),
-                                                   static_cast<int>(std::lround(at.y)))) > 600;
+                                                   static_cast<int>(std::lround(at.y)))) > kMarkBrightness;
                 }
                 EXPECT_GE(touching, 3);
             }

@@ -36,7 +36,8 @@ void drawCarbheatKnob(cairo_t* cr, const Picture& picture) {
     } else {
         kit::knob(cr, centre, side * 0.38, -90, kKnobBlack);
     }
-    kit::label(cr, "CARB HEAT", {base.centre().x, 6}, 6, kit::kLabelWhite);
+    kit::label(cr, "CARB", {centre.x, 6}, 7, kit::kLabelWhite);
+    kit::label(cr, "HEAT", {centre.x, 14}, 7, kit::kLabelWhite);
 }
 
 // ---------------------------------------------------------------------------------------------

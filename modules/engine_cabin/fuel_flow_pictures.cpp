@@ -1,5 +1,7 @@
 // The art of FuelFlow: the round face with its two display windows, buttons, title and the
 // selector knob's positions, and the knob turned to each of its four pages.
+#include <string_view>
+
 #include "modules/engine_cabin/fuel_flow_layout.h"
 #include "modules/engine_cabin/pictures.h"
 #include "tools/picturegen/drawing_kit.h"
@@ -22,6 +24,8 @@ constexpr double kKnobRadius = 19;
 constexpr double kPageAngles[] = {-160, -115, -70, -25};
 constexpr double kTestAngle = 20;
 constexpr const char* kPageLabels[] = {"NM/GAL.", "GAL. TO DEST.", "GAL. RES.", "ENDUR."};
+// Alternate captions stand further out, so that neighbours do not run into each other.
+constexpr double kPageLabelDistances[] = {34, 44, 34, 38};
 
 kit::Box boxOf(const layout::Place& place) {
     return {static_cast<double>(place.x), static_cast<double>(place.y), static_cast<double>(place.width),
@@ -42,16 +46,17 @@ void drawFace(cairo_t* cr, const Picture& picture) {
                            layout::kFuelFlowReadout.y + layout::kFuelFlowReadout.height / 2.0}, 16, kit::kLabelWhite);
     kit::label(cr, "FUEL FLOW", {centre.x, layout::kUpperReadout.y + layout::kUpperReadout.height + 20.0}, 15,
                kit::kLabelWhite);
-    kit::pushButton(cr, boxOf(layout::kRemainingButton), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
-    kit::label(cr, "GAL. REM.", {layout::kRemainingButton.x + layout::kRemainingButton.width / 2.0,
-                                 layout::kRemainingButton.y - 9.0}, 9, kit::kLabelWhite);
-    kit::pushButton(cr, boxOf(layout::kUsedButton), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
-    kit::label(cr, "GAL. USED", {layout::kUsedButton.x + layout::kUsedButton.width / 2.0, layout::kUsedButton.y - 9.0},
-               9, kit::kLabelWhite);
+    // Each button's caption below it; ENTER's beside it, under the lower window's band.
+    const auto captionBelow = [cr](const layout::Place& button, std::string_view caption) {
+        kit::pushButton(cr, boxOf(button), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
+        kit::label(cr, caption, {button.x + button.width / 2.0, button.y + button.height + 9.0}, 9, kit::kLabelWhite);
+    };
+    captionBelow(layout::kRemainingButton, "GAL. REM.");
+    captionBelow(layout::kUsedButton, "GAL. USED");
     kit::pushButton(cr, boxOf(layout::kEnterButton), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
-    kit::label(cr, "ENTER", {layout::kEnterButton.x + layout::kEnterButton.width / 2.0, layout::kEnterButton.y - 8.0}, 9,
-               kit::kLabelWhite);
-    // The knob's positions around the place where its pictures stand.
+    kit::label(cr, "ENTER", {layout::kEnterButton.x + layout::kEnterButton.width + 22.0,
+                             layout::kEnterButton.y + layout::kEnterButton.height / 2.0}, 8, kit::kLabelWhite);
+    // The knob's positions around the place where its pictures stand, each with its caption.
     const kit::Point knob{layout::kKnob.x + kKnobCentre.x, layout::kKnob.y + kKnobCentre.y};
     for (int page = 0; page < layout::kKnobPositions; ++page) {
         const kit::Point end = kit::polar(knob, kKnobRadius + 6, kPageAngles[page]);
@@ -61,14 +66,12 @@ void drawFace(cairo_t* cr, const Picture& picture) {
         cairo_move_to(cr, start.x, start.y);
         cairo_line_to(cr, end.x, end.y);
         cairo_stroke(cr);
+        kit::label(cr, kPageLabels[page], kit::polar(knob, kPageLabelDistances[page], kPageAngles[page]), 6,
+                   kit::kLabelWhite);
     }
-    kit::label(cr, kPageLabels[0], {knob.x - 22, knob.y - 34}, 7, kit::kLabelWhite);
-    kit::label(cr, kPageLabels[1], {knob.x + 2, knob.y - 46}, 7, kit::kLabelWhite);
-    kit::label(cr, kPageLabels[2], {knob.x + 40, knob.y - 36}, 7, kit::kLabelWhite);
-    kit::label(cr, kPageLabels[3], {knob.x + 48, knob.y - 18}, 7, kit::kLabelWhite);
-    kit::label(cr, "TEST", kit::polar(knob, kKnobRadius + 14, kTestAngle), 7, kit::kLabelWhite);
+    kit::label(cr, "TEST", kit::polar(knob, kKnobRadius + 12, kTestAngle), 6, kit::kLabelWhite);
     // The ADD / FULL switch at lower right, not operable.
-    const kit::Point toggle{222, 252};
+    const kit::Point toggle{236, 238};
     kit::toggleLever(cr, toggle, {toggle.x, toggle.y - 14}, 5);
     kit::label(cr, "ADD", {toggle.x, toggle.y - 28}, 8, kit::kLabelWhite);
     kit::label(cr, "FULL", {toggle.x, toggle.y + 16}, 8, kit::kLabelWhite);

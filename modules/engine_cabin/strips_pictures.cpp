@@ -22,7 +22,7 @@ constexpr kit::Rgb kLimitRed{210, 40, 30};
 constexpr double kPointerReach = layout::kPointerWidth - layout::kPointerPivotX - 1;
 constexpr double kMarkInsideReach = 6;
 constexpr double kShortestMark = 10;
-constexpr double kMarkWidth = 2;
+constexpr double kMarkWidth = 2.5;
 // Numerals stand above the scale row.
 constexpr double kNumeralRow = 7;
 
