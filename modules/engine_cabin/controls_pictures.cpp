@@ -1,6 +1,7 @@
 // The art of the engine controls: the carburettor heat knob pushed in and pulled out, the ignition
 // lock with its key in five positions, the cowl flap lever at the top, middle and bottom of its
-// travel, the beacon rocker off and on. Their backgrounds are wholly transparent.
+// travel, the beacon rocker off and on, each on a black plate that carries its captions. Their
+// backgrounds are wholly transparent.
 #include <array>
 
 #include "modules/engine_cabin/controls_layout.h"
@@ -26,6 +27,8 @@ template <bool pulledOut>
 void drawCarbheatKnob(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
     const double side = picture.width - 2.0 * layout::kCarbheatKnobX - 4;
+    // The captions stand on a plate of their own, so no letter leaves a transparent hole.
+    kit::panelPlate(cr, {1, 1, side + 2, 18}, 3, kit::kPanelBlack);
     const kit::Box base{2, picture.height - side - 4, side, side};
     kit::panelPlate(cr, base, 3, kit::kPanelGrey);
     const kit::Point centre = base.centre();
@@ -50,6 +53,7 @@ template <int position>
 void drawIgnitionKey(cairo_t* cr, const Picture&) {
     kit::fill(cr, kit::kTransparent);
     const kit::Point centre{layout::kLockCentreX, layout::kLockCentreY};
+    kit::panelPlate(cr, {8, 4, 184, 128}, 12, kit::kPanelBlack);
     kit::bezel(cr, centre, 40, 6, kit::kMetalGrey, kit::kPanelBlack);
     for (int label = 0; label < layout::kStart.pictureCount; ++label) {
         kit::label(cr, kKeyLabels[label], kit::polar(centre, 56, kKeyAngles[label]), 10, kit::kLabelWhite);
@@ -78,6 +82,7 @@ void drawCowlFlap(cairo_t* cr, const Picture& picture) {
     const double middle = picture.width / 2.0;
     const double top = layout::kCowlFlapKnobY[0];
     const double bottom = layout::kCowlFlapKnobY[2];
+    kit::panelPlate(cr, {4, 4, picture.width - 8.0, picture.height - 8.0}, 6, kit::kPanelBlack);
     kit::recess(cr, {middle - 6, top - 12, 12, bottom - top + 24}, 6, 2, kit::kPanelBlack);
     kit::label(cr, "OPEN", {middle, top - 24}, 9, kit::kLabelWhite);
     kit::label(cr, "CLOSED", {middle, bottom + 26}, 9, kit::kLabelWhite);
@@ -92,6 +97,7 @@ void drawCowlFlap(cairo_t* cr, const Picture& picture) {
 template <kit::Direction pressedEnd>
 void drawBeaconRocker(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
+    kit::panelPlate(cr, {2, 1, picture.width - 4.0, picture.height - 2.0}, 5, kit::kPanelBlack);
     kit::rockerSwitch(cr, {10, 16, picture.width - 20.0, picture.height - 22.0}, pressedEnd, kRockerWhite);
     kit::label(cr, "BCN", {picture.width / 2.0, 8}, 9, kit::kLabelWhite);
 }
