@@ -6,8 +6,8 @@
 // Reads:    nothing
 // Sends:    nothing
 // Windows:  toggles 10, 20, 25, 30, 40, 45, 50, 55, 65, 75, 200, 1009, 1040, 1100, 1110;
-//           closes and opens 0, 20, 25, 30, 50, 65, 85, 200, 225, 1001 to 1012, 1040, 1100, 1110
-//           in the sequences below
+//           closes and opens 0, 20, 25, 30, 50, 65, 85, 200, 225, 1001 to 1008, 1010 to 1012, 1040,
+//           1100, 1110 in the sequences below
 // Module data: OpenPanelPending
 #include <span>
 #include <utility>
