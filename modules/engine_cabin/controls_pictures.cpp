@@ -17,6 +17,8 @@ namespace layout = engine_cabin::controls_layout;
 constexpr kit::Rgb kKnobBlack{34, 34, 36};
 constexpr kit::Rgb kRockerWhite{225, 225, 220};
 constexpr kit::Rgb kKeyMetal{185, 180, 165};
+// How far the pulled carburettor heat knob stands up from its base, clear of its captions.
+constexpr double kPulledOut = 6;
 
 void drawNothing(cairo_t* cr, const Picture&) { kit::fill(cr, kit::kTransparent); }
 
@@ -34,8 +36,8 @@ void drawCarbheatKnob(cairo_t* cr, const Picture& picture) {
     const kit::Point centre = base.centre();
     if (pulledOut) {
         // Pulled out, the knob stands up off its base on its shaft and looks larger.
-        kit::roundedRectangle(cr, centre.x - 3, centre.y - 12, 6, 12, 1, kit::kMetalGrey);
-        kit::knob(cr, {centre.x, centre.y - 12}, side * 0.48, -90, kKnobBlack);
+        kit::roundedRectangle(cr, centre.x - 3, centre.y - kPulledOut, 6, kPulledOut, 1, kit::kMetalGrey);
+        kit::knob(cr, {centre.x, centre.y - kPulledOut}, side * 0.44, -90, kKnobBlack);
     } else {
         kit::knob(cr, centre, side * 0.38, -90, kKnobBlack);
     }
