@@ -10,6 +10,13 @@
 #include "needle_geometry.h"
 #include "truncation.h"
 
+#if __has_include(<sanitizer/asan_interface.h>)
+#include <sanitizer/asan_interface.h>
+#else
+#define ASAN_POISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
+#define ASAN_UNPOISON_MEMORY_REGION(address, size) ((void)(address), (void)(size))
+#endif
+
 namespace gaugehost {
 namespace {
 
@@ -47,6 +54,7 @@ PanelHost::PanelHost() {
 
 PanelHost::~PanelHost() {
     while (!modules_.empty()) unloadModule(modules_.back()->name());
+    if (gpsRecord_) ASAN_UNPOISON_MEMORY_REGION(gpsRecord_.get(), kGpsRecordCapacity);
     activeHost = nullptr;
 }
 
@@ -307,14 +315,21 @@ void PanelHost::setNamedVariable(const std::string& name, double value) {
 }
 
 void PanelHost::provideGpsRecord(std::size_t size) {
-    gpsRecords_.push_back(std::make_unique<std::uint8_t[]>(std::max<std::size_t>(size, 1)));
+    if (size > kGpsRecordCapacity) {
+        throw HostError("a GPS data record holds at most " + std::to_string(kGpsRecordCapacity) + " bytes, not " +
+                        std::to_string(size));
+    }
+    if (!gpsRecord_) gpsRecord_ = std::make_unique<std::uint8_t[]>(kGpsRecordCapacity);
+    ASAN_UNPOISON_MEMORY_REGION(gpsRecord_.get(), kGpsRecordCapacity);
+    std::fill_n(gpsRecord_.get(), kGpsRecordCapacity, std::uint8_t{0});
+    ASAN_POISON_MEMORY_REGION(gpsRecord_.get() + size, kGpsRecordCapacity - size);
     gpsRecordSize_ = size;
     gpsRecordProvided_ = true;
 }
 
 void PanelHost::withholdGpsRecord() { gpsRecordProvided_ = false; }
 
-std::uint8_t* PanelHost::gpsRecord() { return gpsRecordProvided_ ? gpsRecords_.back().get() : nullptr; }
+std::uint8_t* PanelHost::gpsRecord() { return gpsRecordProvided_ ? gpsRecord_.get() : nullptr; }
 
 // ---------------------------------------------------------------------------------------------
 // Element list services

@@ -171,8 +171,12 @@ public:
     void setNamedVariable(const std::string& name, double value);
     std::int32_t namedVariableId(const std::string& name) const;  // -1 when there is none
 
-    // The GPS data record that "FS2002 GPS DATA" binds to; withheld until provided.
-    void provideGpsRecord(std::size_t size);
+    // The GPS data record that "FS2002 GPS DATA" binds to; withheld until provided. The record
+    // keeps one address for the host's life, because a module keeps the pointer it bound: a new
+    // size reuses it, zeroed, and withholding it only stops later bindings. Bytes past the size
+    // are poisoned under AddressSanitizer, so a module reading beyond the record is caught.
+    static constexpr std::size_t kGpsRecordCapacity = 4096;
+    void provideGpsRecord(std::size_t size);  // throws HostError above kGpsRecordCapacity
     void withholdGpsRecord();
     std::uint8_t* gpsRecord();
     std::size_t gpsRecordSize() const { return gpsRecordSize_; }
@@ -245,8 +249,7 @@ private:
     std::vector<WindowCallRecord> windowCalls_;
     std::set<std::uint32_t> openWindows_;
     std::vector<NamedVariable> namedVariables_;  // id is the index
-    // Records stay allocated once bound: a module keeps the data pointer it was given.
-    std::vector<std::unique_ptr<std::uint8_t[]>> gpsRecords_;
+    std::unique_ptr<std::uint8_t[]> gpsRecord_;  // kGpsRecordCapacity bytes once first provided
     std::size_t gpsRecordSize_ = 0;
     bool gpsRecordProvided_ = false;
     std::optional<HeldButton> held_;

@@ -187,6 +187,25 @@ TEST_F(Services, GpsRecordBindsAtTheFirstPreDrawThatSucceeds) {
     EXPECT_EQ(takeKeyEvents().size(), 2u);
 }
 
+// A module keeps the pointer it bound: a new size and a withheld record leave that address
+// valid and the module reading what the bench writes there.
+TEST_F(Services, GpsRecordKeepsItsAddressWhenResizedOrWithheld) {
+    host.provideGpsRecord(16);
+    std::uint8_t* const bound = host.gpsRecord();
+    host.runCycles(1);
+    takeKeyEvents();
+    host.provideGpsRecord(176);
+    ASSERT_EQ(host.gpsRecord(), bound);
+    const std::uint32_t first = 77;
+    std::memcpy(host.gpsRecord(), &first, sizeof first);
+    host.runCycles(1);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE007, 77}, {0xE007, 0}})) << "a new size starts zeroed";
+    host.withholdGpsRecord();
+    host.runCycles(1);
+    EXPECT_EQ(takeKeyEvents(), (std::vector<KeyEvent>{{0xE007, 77}, {0xE007, 0}}));
+    EXPECT_THROW(host.provideGpsRecord(gaugehost::PanelHost::kGpsRecordCapacity + 1), gaugehost::HostError);
+}
+
 TEST_F(Services, NamedVariablesAreRegisteredCheckedReadAndWritten) {
     EXPECT_EQ(host.namedVariable("BenchFixtureCount"), 0.0) << "registered and published at creation";
     host.runCycles(2);

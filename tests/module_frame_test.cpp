@@ -30,6 +30,11 @@ const ModuleCase kModules[] = {
     {"VeskarZ3VVFR", {"Asi", "Altimetro", "Vor1", "AutoClose"}},
     {"VeskarZ3VM", {"Vsi", "Asi", "Altimetro", "Turn", "Gyro"}},
     {"VeskarZ3V7", {"TrimVmove", "ElevadorTrim", "RudderTrim", "LowVolt", "TrimHmove", "Egt", "LowVoltVFR"}},
+    {"VeskarZ3V2", {"EngineL", "EngineR", "Carbheat", "FuelFlow", "Toggle10", "Toggle20", "Toggle25", "Toggle30",
+                    "Toggle40", "Toggle45", "Toggle50", "Toggle55", "Toggle65", "Toggle75", "Toggle200",
+                    "Toggle1009", "Toggle1040", "Toggle1100", "Toggle1110", "ToggleOpen1012", "ToggleIcon",
+                    "ToggleRadio", "ToggleOpen", "ToggleClose", "start", "CowlFlap", "OpenPanel", "ToggleIconVFR",
+                    "SWbeaconReco"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:
@@ -85,6 +90,7 @@ TEST_P(EveryModule, UnhandledServiceCodesChangeNoModuleData) {
     gaugehost::Module& module = host.loadModule(GetParam().module);
     for (const auto& name : GetParam().gauges) host.createGauge(module.name(), name);
     takeKeyEvents();
+    const std::size_t windowCallsOfCreation = host.windowCalls().size();  // OpenPanel's, tested with it
     for (const auto& instance : host.instances()) {
         for (gauge::ServiceCode code = 0; code <= 17; ++code) {
             if (code == gauge::service_code::kPreInitialize) continue;  // PanelFuel's code, tested with it
@@ -95,7 +101,7 @@ TEST_P(EveryModule, UnhandledServiceCodesChangeNoModuleData) {
         }
     }
     EXPECT_TRUE(takeKeyEvents().empty());
-    EXPECT_TRUE(host.windowCalls().empty());
+    EXPECT_EQ(host.windowCalls().size(), windowCallsOfCreation);
 }
 
 std::set<std::uint32_t> manifestIds(const std::string& module, std::map<std::uint32_t, std::string>& sizes) {

@@ -1,6 +1,7 @@
 // picturegen --module <Name> --out <dir>: draws one gauge module's pictures as the
 // bitmaps, manifest and resource script that its build packs into the module.
 #include "modules/flight_instruments/pictures.h"
+#include "modules/engine_cabin/pictures.h"
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
 #include "modules/radio_stack/pictures.h"
@@ -25,6 +26,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &flightInstrumentPictures,
     &vfrInstrumentPictures,
     &trimAnnunciatorPictures,
+    &engineCabinPictures,
 };
 
 std::string knownModuleNames() {
