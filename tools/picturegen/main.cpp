@@ -3,6 +3,7 @@
 #include "modules/fuel_avionics/pictures.h"
 #include "modules/landing_gear/pictures.h"
 #include "modules/radio_stack/pictures.h"
+#include "modules/switch_panel/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 #include <CLI/CLI.hpp>
@@ -19,6 +20,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &landingGearPictures,
     &fuelAvionicsPictures,
     &radioStackPictures,
+    &switchPanelPictures,
 };
 
 std::string knownModuleNames() {
