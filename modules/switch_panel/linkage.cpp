@@ -4,8 +4,10 @@
 
 gauge::ModuleLinkage Linkage = {
     GAUGE_LINKAGE_FIELDS,
-    .gauges = {&switch_panel::swLand, &switch_panel::swNav, &switch_panel::swStrobe, &switch_panel::swPitotHeat,
-               &switch_panel::swBeacon, &switch_panel::swAvionics, &switch_panel::swTaxi,
-               &switch_panel::swPanelLight, &switch_panel::swMaster, &switch_panel::swFuelPump,
-               &switch_panel::swPanel0, &switch_panel::swPanel1, nullptr},
+    .gauges = {&switch_panel::primer, &switch_panel::swLand, &switch_panel::swNav, &switch_panel::swStrobe,
+               &switch_panel::swPitotHeat, &switch_panel::swBeacon, &switch_panel::swAvionics, &switch_panel::swTaxi,
+               &switch_panel::panelC, &switch_panel::swPanelLight, &switch_panel::swMaster, &switch_panel::succion,
+               &switch_panel::garmin, &switch_panel::swFuelPump, &switch_panel::swFuelPumpHigh,
+               &switch_panel::swPanel0, &switch_panel::swPanel1, &switch_panel::flap, &switch_panel::garminVfr,
+               nullptr},
 };

@@ -2,7 +2,7 @@
 #include "modules/switch_panel/pictures.h"
 
 namespace {
-constexpr const picturegen::PictureUnit* kUnits[] = {&switchPictures};
+constexpr const picturegen::PictureUnit* kUnits[] = {&leverPictures, &switchPictures, &gpsPictures, &fuelPumpHighPictures};
 }  // namespace
 
 constinit const picturegen::ModulePictures switchPanelPictures{.moduleName = "VeskarZ3V4", .units = kUnits};

@@ -4,4 +4,7 @@
 #include "tools/picturegen/picture.h"
 
 extern const picturegen::PictureUnit switchPictures;
+extern const picturegen::PictureUnit leverPictures;
+extern const picturegen::PictureUnit gpsPictures;
+extern const picturegen::PictureUnit fuelPumpHighPictures;
 extern const picturegen::ModulePictures switchPanelPictures;

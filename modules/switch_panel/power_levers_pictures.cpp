@@ -2,6 +2,7 @@
 // propeller, black throttle with a chrome face), the flap handle in its four detents over its slot
 // and scale, the indicator dot, and the primer at rest and pushed. The plates of the quadrant and
 // the flap gauge are pure black: the slots and the panel around them are the panel's own.
+#include "modules/switch_panel/panel_art.h"
 #include "modules/switch_panel/pictures.h"
 #include "modules/switch_panel/power_levers_layout.h"
 #include "tools/picturegen/drawing_kit.h"
@@ -58,10 +59,10 @@ void drawKnob(cairo_t* cr, const Picture& picture) {
     const Point sideBottom{face.x, face.y + depth};
 
     kit::setColour(cr, kit::kMetalGrey);
-    cairo_set_line_width(cr, radius * 0.32);
-    cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+    cairo_set_line_width(cr, radius * 0.5);
+    cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     cairo_move_to(cr, face.x, face.y);
-    cairo_line_to(cr, face.x - radius * 1.05, face.y - radius * 0.95);
+    cairo_line_to(cr, face.x - radius * 0.9, face.y - radius * 0.85);
     cairo_stroke(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 
@@ -81,7 +82,7 @@ void drawKnob(cairo_t* cr, const Picture& picture) {
 // ---------------------------------------------------------------------------------------------
 // The flap handle and its dot
 
-constexpr double kSlotX = 62;
+constexpr double kSlotX = 58;
 constexpr const char* kDetentLabels[layout::kFlapDetents] = {"UP", "10", "20", "30"};
 
 template <int detent>
@@ -93,20 +94,18 @@ void drawFlapHandle(cairo_t* cr, const Picture&) {
     for (int mark = 0; mark < layout::kFlapDetents; ++mark) {
         const double y = layout::kFlapGripY[mark];
         kit::roundedRectangle(cr, layout::kFlapHandleArtLeft + 2.0, y - 1, 8, 2, 0, kit::kLabelWhite);
-        kit::label(cr, kDetentLabels[mark], {78, y}, 8, kit::kLabelWhite);
+        kit::label(cr, kDetentLabels[mark], {79, y}, 8, kit::kLabelWhite);
     }
     const double gripY = layout::kFlapGripY[detent];
-    kit::roundedRectangle(cr, kSlotX - 14, gripY - 8, 28, 16, 4, kit::kMetalGrey);
-    kit::roundedRectangle(cr, kSlotX - 12, gripY - 6, 24, 12, 3, kit::kLabelWhite);
-    kit::roundedRectangle(cr, kSlotX - 10, gripY - 1, 20, 2, 0, kit::kMetalGrey);
+    kit::roundedRectangle(cr, kSlotX - 12, gripY - 8, 24, 16, 4, kit::kMetalGrey);
+    kit::roundedRectangle(cr, kSlotX - 10, gripY - 6, 20, 12, 3, kit::kLabelWhite);
+    kit::roundedRectangle(cr, kSlotX - 8, gripY - 1, 16, 2, 0, kit::kMetalGrey);
 }
 
 void drawFlapDot(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
     kit::disc(cr, {picture.width / 2.0, picture.height / 2.0}, picture.width / 2.0 - 0.5, kit::kLabelWhite);
 }
-
-void drawPlainBlack(cairo_t* cr, const Picture&) { kit::fill(cr, kit::kTransparent); }
 
 // ---------------------------------------------------------------------------------------------
 // The primer: a knurled chrome knob on a plunger that leaves its bezel up and to the left; pushed,
@@ -135,9 +134,8 @@ void drawPrimerKnob(cairo_t* cr, const Picture&) {
     kit::knob(cr, centre, kPrimerKnobRadius, -90, kit::kMetalGrey);
 }
 
-constexpr Picture picture(const layout::PictureBox& box, std::uint32_t id, void (*draw)(cairo_t*, const Picture&)) {
-    return {.id = id, .width = box.width, .height = box.height, .bitsPerPixel = 8, .draw = draw};
-}
+using switch_panel::art::drawPlainBlack;
+using switch_panel::art::picture;
 
 constexpr Picture kPictures[] = {
     picture(layout::kPrimerPlate, layout::kPrimerPlate.id, drawPrimerPlate),

@@ -1,6 +1,7 @@
 // The art of the switch row: white rockers, the red fuel pump rocker, the chrome push button and the
 // red split master rocker, each off and on. The plates are pure black: the panel shows through them,
 // except the master's, which carries the rocker with both halves off.
+#include "modules/switch_panel/panel_art.h"
 #include "modules/switch_panel/pictures.h"
 #include "modules/switch_panel/switches_layout.h"
 #include "tools/picturegen/drawing_kit.h"
@@ -13,19 +14,6 @@ namespace layout = switch_panel::layout;
 
 constexpr kit::Rgb kWhiteCap{228, 228, 222};
 constexpr kit::Rgb kChrome{208, 210, 214};
-
-// Off is rocked in at the lower end, on at the upper end.
-template <kit::Direction pressedEnd, const kit::Rgb& cap>
-void drawRocker(cairo_t* cr, const Picture& picture) {
-    kit::fill(cr, kit::kTransparent);
-    const double width = picture.width;
-    const double height = picture.height;
-    // The narrow rockers fill their picture; the wide ones sit in a bezel with room round them.
-    const double margin = width > 20 ? width * 0.14 : 0.5;
-    kit::rockerSwitch(cr, {margin, margin, width - 2 * margin, height - 2 * margin}, pressedEnd, cap);
-}
-
-void drawPlainBlack(cairo_t* cr, const Picture&) { kit::fill(cr, kit::kTransparent); }
 
 // The round chrome push button: a bezel ring with the cap standing out, or pressed in and shaded.
 template <kit::ButtonState state>
@@ -70,11 +58,10 @@ void drawMasterHalf(cairo_t* cr, const Picture&) {
     masterCap(cr, half, half.pictureX, pressedEnd);
 }
 
-constexpr Picture picture(const layout::PictureBox& box, std::uint32_t id, void (*draw)(cairo_t*, const Picture&)) {
-    return {.id = id, .width = box.width, .height = box.height, .bitsPerPixel = 8, .draw = draw};
-}
-
 using kit::Direction;
+using switch_panel::art::drawPlainBlack;
+using switch_panel::art::drawRocker;
+using switch_panel::art::picture;
 
 constexpr Picture kPictures[] = {
     picture(layout::kRockerPlate, layout::kRockerPlate.id, drawPlainBlack),
