@@ -27,6 +27,9 @@ const ModuleCase kModules[] = {
     {"VeskarZ3V5", {"GearPos", "GearPosVC"}},
     {"VeskarZ3VRadios", {"RadioTrans", "RadioDME", "RadioAP2", "RadioAudioZ3V", "RadioCom2Nav2Z3V", "RadioAdfZ3V",
                          "RadioCom1Nav1Z3V", "RadioCom1Nav1Z3VVFR", "RadioAudioZ3VVFR"}},
+    {"VeskarZ3V4", {"Primer", "SWland", "SWnav", "SWstrobe", "SWpitotheat", "SWbeacon", "SWavionics", "SWtaxi",
+                    "PanelC", "SWpanellight", "SWmaster", "Succion", "Garmin", "SWfuelp", "SWfuelph", "SWpanel0",
+                    "SWpanel1", "Flap", "GarminVFR"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:

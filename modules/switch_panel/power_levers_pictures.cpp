@@ -62,7 +62,7 @@ void drawKnob(cairo_t* cr, const Picture& picture) {
     cairo_set_line_width(cr, radius * 0.5);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     cairo_move_to(cr, face.x, face.y);
-    cairo_line_to(cr, face.x - radius * 0.9, face.y - radius * 0.85);
+    cairo_line_to(cr, face.x - radius * 0.7, face.y - radius * 0.65);
     cairo_stroke(cr);
     cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
 
@@ -86,10 +86,13 @@ constexpr double kSlotX = 58;
 constexpr const char* kDetentLabels[layout::kFlapDetents] = {"UP", "10", "20", "30"};
 
 template <int detent>
-void drawFlapHandle(cairo_t* cr, const Picture&) {
+void drawFlapHandle(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
     const double top = layout::kFlapGripY[0] - 12.0;
     const double bottom = layout::kFlapGripY[layout::kFlapDetents - 1] + 12.0;
+    // The scale's plate, which also keeps the letters' counters from being holes in the picture.
+    kit::roundedRectangle(cr, layout::kFlapHandleArtLeft, top - 6, picture.width - layout::kFlapHandleArtLeft - 1.0,
+                          bottom - top + 12, 4, kit::kPanelBlack);
     kit::recess(cr, {kSlotX - 5, top, 10, bottom - top}, 4, 2, kit::kNearBlack);
     for (int mark = 0; mark < layout::kFlapDetents; ++mark) {
         const double y = layout::kFlapGripY[mark];

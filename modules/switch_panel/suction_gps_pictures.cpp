@@ -113,7 +113,7 @@ void drawUnitFace(cairo_t* cr, const Picture& picture) {
     button(cr, layout::kApproachButton, "GPS APR");
     button(cr, layout::kSequenceButton, "GPS SEQ");
     button(cr, layout::kLampTestButton, "LAMP TST");
-    kit::label(cr, "GARMIN", {415, 90}, 22, kit::kLabelWhite);
+    kit::label(cr, "GARMIN", {404, 90}, 20, kit::kLabelWhite);
     for (Point screw : {Point{14, 14}, {picture.width - 14.0, 14}, {14, picture.height - 14.0},
                         {picture.width - 14.0, picture.height - 14.0}}) {
         kit::screw(cr, screw, 6, 30);
