@@ -17,6 +17,11 @@ PanelHost* activeHost = nullptr;
 constexpr int kDeepestTree = 32;
 constexpr int kMostElements = 1024;
 
+// The simulator's own GPS record is far longer than any field the gauges read. A shorter record
+// given for a test lies at the start of a zeroed block this long, so that a module reading its
+// size field, or a field the size promises, reads zeros instead of memory beyond the record.
+constexpr std::size_t kGpsRecordLeastAllocation = 4096;
+
 std::string hex(std::uint32_t value) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%X", value);
@@ -474,7 +479,7 @@ void PanelHost::setNamedVariable(const std::string& name, double value) {
 }
 
 void PanelHost::provideGpsRecord(std::size_t size) {
-    gpsRecords_.push_back(std::make_unique<std::uint8_t[]>(std::max<std::size_t>(size, 1)));
+    gpsRecords_.push_back(std::make_unique<std::uint8_t[]>(std::max(size, kGpsRecordLeastAllocation)));
     gpsRecordSize_ = size;
     gpsRecordProvided_ = true;
 }
