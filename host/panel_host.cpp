@@ -322,7 +322,10 @@ void PanelHost::provideGpsRecord(std::size_t size) {
     if (!gpsRecord_) gpsRecord_ = std::make_unique<std::uint8_t[]>(kGpsRecordCapacity);
     ASAN_UNPOISON_MEMORY_REGION(gpsRecord_.get(), kGpsRecordCapacity);
     std::fill_n(gpsRecord_.get(), kGpsRecordCapacity, std::uint8_t{0});
-    ASAN_POISON_MEMORY_REGION(gpsRecord_.get() + size, kGpsRecordCapacity - size);
+    // A module always reads the record's leading 32-bit size field, so a record given shorter than
+    // that field still reads as zeros there; past what the record holds, every byte is poisoned.
+    const std::size_t readable = std::max(size, sizeof(std::uint32_t));
+    ASAN_POISON_MEMORY_REGION(gpsRecord_.get() + readable, kGpsRecordCapacity - readable);
     gpsRecordSize_ = size;
     gpsRecordProvided_ = true;
 }

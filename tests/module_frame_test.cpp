@@ -35,6 +35,9 @@ const ModuleCase kModules[] = {
                     "Toggle1009", "Toggle1040", "Toggle1100", "Toggle1110", "ToggleOpen1012", "ToggleIcon",
                     "ToggleRadio", "ToggleOpen", "ToggleClose", "start", "CowlFlap", "OpenPanel", "ToggleIconVFR",
                     "SWbeaconReco"}},
+    {"VeskarZ3V4", {"Primer", "SWland", "SWnav", "SWstrobe", "SWpitotheat", "SWbeacon", "SWavionics", "SWtaxi",
+                    "PanelC", "SWpanellight", "SWmaster", "Succion", "Garmin", "SWfuelp", "SWfuelph", "SWpanel0",
+                    "SWpanel1", "Flap", "GarminVFR"}},
 };
 
 // Codes whose work changes module data even on a parked aircraft, each tested with its gauge:

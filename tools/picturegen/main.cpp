@@ -7,6 +7,7 @@
 #include "modules/radio_stack/pictures.h"
 #include "modules/vfr_instruments/pictures.h"
 #include "modules/trim_annunciators/pictures.h"
+#include "modules/switch_panel/pictures.h"
 #include "tools/picturegen/bitmap_writer.h"
 
 #include <CLI/CLI.hpp>
@@ -27,6 +28,7 @@ const picturegen::ModulePictures* const kModules[] = {
     &vfrInstrumentPictures,
     &trimAnnunciatorPictures,
     &engineCabinPictures,
+    &switchPanelPictures,
 };
 
 std::string knownModuleNames() {

@@ -1,0 +1,12 @@
+// Where the high-boost switch meets its art: a yellow rocker over its whole gauge.
+#pragma once
+
+#include "picture_box.h"
+
+namespace switch_panel::layout {
+
+inline constexpr PictureBox kFuelPumpHighPlate = wholeGauge(0x174, 16, 51);
+// Off at the id, on at the next.
+inline constexpr PictureBox kFuelPumpHighRocker = wholeGauge(0x176, 16, 51);
+
+}  // namespace switch_panel::layout
