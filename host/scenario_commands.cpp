@@ -203,6 +203,16 @@ Step window(LineReader& in, const Location&, const std::string&) {
     };
 }
 
+Step model(LineReader& in, const Location&, const std::string&) {
+    const Token& state = in.take("on or off");
+    if (state.quoted || (state.text != "on" && state.text != "off")) {
+        in.failAt(state, "expected on or off, found \"" + state.text + "\"");
+    }
+    in.end();
+    const bool running = state.text == "on";
+    return [=](Runner& run) { run.model.setRunning(running); };
+}
+
 Step snapshot(LineReader& in, const Location& at, const std::string&) {
     const auto alias = in.alias();
     const std::string file = in.text("a PNG file name");
@@ -215,6 +225,7 @@ Step snapshot(LineReader& in, const Location& at, const std::string&) {
 
 const StepReader kCommands[] = {
     {"load", "load MODULE", "loads a module by name or file (loading it again does nothing)", load},
+    {"model", "model on|off", "the aircraft model answers the gauges' key events as the simulator would", model},
     {"gauge", "gauge NAME = MODULE!GAUGE", "creates a gauge (codes 2 and 4 are sent) and names it", createGauge},
     {"set", "set VARIABLE VALUE", "sets a host variable, by name or hexadecimal token, in its own form", setVariable},
     {"tick", "tick VALUE", "sets the tick counter; each cycle then advances it by one", tick},

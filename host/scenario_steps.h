@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 
+#include "aircraft_model.h"
 #include "panel_host.h"
 #include "scenario.h"
 #include "scenario_reading.h"
@@ -47,6 +48,7 @@ struct Runner {
     const ScenarioOptions& options;
     std::ostream& report;
     PanelHost host;
+    AircraftModel model{host};  // answers the gauges' key events once a scenario turns it on
     std::map<std::string, GaugeInstance*> gauges;
     std::size_t keyEventsChecked = 0;
     std::size_t windowCallsChecked = 0;
