@@ -779,6 +779,12 @@ TEST_F(DrawingCommand, PanelDrawsTheChosenWindowOrNamesTheWindowsItHas) {
     } catch (const HostError& error) {
         EXPECT_NE(std::string(error.what()).find("has no window 77 (its windows: 1011 Window01)"), std::string::npos) << error.what();
     }
+    try {
+        run({"panel", twoWindows().string(), "--window", "Windw01", "-o", file.string()});
+        FAIL() << "a mistyped window was drawn";
+    } catch (const HostError& error) {
+        EXPECT_NE(std::string(error.what()).find("has no window Windw01; did you mean Window01 or Window00?"), std::string::npos) << error.what();
+    }
 }
 
 TEST_F(DrawingCommand, StrictMakesTheWarningsErrorsAndDrawsNothing) {
