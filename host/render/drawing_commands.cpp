@@ -199,6 +199,7 @@ int DrawingCommands::renderGauge(const ModuleFolders& moduleFolders) const {
     prepareHost(host, moduleFolders, settings_);
     Module& module = loadModuleNamed(host, moduleFolders, gauge_.substr(0, bang));
     GaugeInstance& gauge = host.createGauge(module.name(), gaugeNamed(module, gauge_.substr(bang + 1)).gaugeName);
+    checkDrawable(gauge.width(), gauge.height(), module.name() + "!" + gauge.header().gaugeName);
     for (const auto& text : presses_) {
         const Press press = readPress(text);
         host.press(gauge, press.x, press.y);
@@ -271,7 +272,9 @@ int DrawingCommands::renderSheet(const ModuleFolders& moduleFolders) const {
     for (const auto& name : modules_.empty() ? modulesIn(moduleFolders) : modules_) {
         Module& module = loadModuleNamed(host, moduleFolders, name);
         for (const auto* header : module.gauges()) {
-            gauges.push_back(&host.createGauge(module.name(), header->gaugeName, module.name() + "!" + header->gaugeName));
+            const std::string name = module.name() + "!" + header->gaugeName;
+            gauges.push_back(&host.createGauge(module.name(), header->gaugeName, name));
+            checkDrawable(gauges.back()->width(), gauges.back()->height(), name);
         }
     }
     if (gauges.empty()) throw HostError("no module found in the module folders");

@@ -50,14 +50,6 @@ int proportional(int width, int pictureHeight, int pictureWidth) {
     return std::max(1, static_cast<int>(std::lround(static_cast<double>(width) * pictureHeight / pictureWidth)));
 }
 
-void checkDrawable(std::int64_t width, std::int64_t height, const std::string& where) {
-    if (width > kLargestWindowSide || height > kLargestWindowSide || width * height > kMostWindowPixels) {
-        throw HostError(where + ": " + std::to_string(width) + "x" + std::to_string(height) +
-                        " pixels is larger than the bench draws (at most " + std::to_string(kLargestWindowSide) +
-                        " a side and " + std::to_string(kMostWindowPixels) + " pixels)");
-    }
-}
-
 bool sameIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
         return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
@@ -146,6 +138,14 @@ void drawOverlay(Image& image, Typeface& labels, const PlacedGauge& placed) {
 }
 
 }  // namespace
+
+void checkDrawable(std::int64_t width, std::int64_t height, const std::string& where) {
+    if (width > kLargestWindowSide || height > kLargestWindowSide || width * height > kMostWindowPixels) {
+        throw HostError(where + ": " + std::to_string(width) + "x" + std::to_string(height) +
+                        " pixels is larger than the bench draws (at most " + std::to_string(kLargestWindowSide) +
+                        " a side and " + std::to_string(kMostWindowPixels) + " pixels)");
+    }
+}
 
 PanelLayout::PanelLayout(PanelHost& host, ModuleFolders moduleFolders, const PanelConfig& config)
     : host_(host), moduleFolders_(std::move(moduleFolders)), config_(config) {

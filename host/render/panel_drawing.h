@@ -21,6 +21,9 @@ namespace gaugehost::render {
 inline constexpr int kLargestWindowSide = 8192;
 inline constexpr std::int64_t kMostWindowPixels = std::int64_t{4096} * 4096;
 
+// Throws HostError "<where>: WxH pixels is larger than the bench draws …" beyond those limits.
+void checkDrawable(std::int64_t width, std::int64_t height, const std::string& where);
+
 struct PlacedGauge {
     const GaugeInstance* gauge = nullptr;  // nullptr: a gauge the bench does not have, drawn as a labelled outline
     std::string name;                      // Module!Gauge
