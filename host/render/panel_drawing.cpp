@@ -94,15 +94,38 @@ Image transparentBlack(const Bitmap& bitmap) {
     return image;
 }
 
-// An outline with its label inside the top-left corner, on a dark backing so that it reads on any panel.
-void markBox(Image& image, Typeface& labels, Rectangle box, Rgba colour, const std::string& label) {
+// Where a mark's label goes: a gauge's name may run past its box; an area's label stands inside its
+// box or is left out, a parent's along its bottom so that its children's stay legible.
+enum class LabelPlace { TopRunningOver, TopInside, BottomInside };
+
+// An outline with the first of its labels that fits, on a dark backing so that it reads on any panel.
+void markBox(Image& image, Typeface& labels, Rectangle box, Rgba colour, std::initializer_list<std::string> choices,
+             LabelPlace place) {
     image.outlineRectangle(box.x, box.y, box.width, box.height, colour);
-    if (label.empty()) return;
-    const int width = labels.advance(label) + 4;
-    for (int y = box.y + 1; y < box.y + 1 + marks::kLabelSize + 3; ++y) {
+    constexpr int kBackingHeight = marks::kLabelSize + 3;
+    const auto fits = [&](const std::string& label) {
+        return !label.empty() && (place == LabelPlace::TopRunningOver ||
+                                  (labels.advance(label) + 6 <= box.width && kBackingHeight + 2 <= box.height));
+    };
+    const auto label = std::find_if(choices.begin(), choices.end(), fits);
+    if (label == choices.end()) return;
+    const int width = labels.advance(*label) + 4;
+    const int top = place == LabelPlace::BottomInside ? box.y + box.height - 1 - kBackingHeight : box.y + 1;
+    for (int y = top; y < top + kBackingHeight; ++y) {
         for (int x = box.x + 1; x < box.x + 1 + width; ++x) image.blend(x, y, marks::kLabelBacking);
     }
-    labels.draw(image, label, box.x + 3, box.y + 1 + marks::kLabelSize, [colour](std::size_t) { return colour; });
+    labels.draw(image, *label, box.x + 3, top + marks::kLabelSize, [colour](std::size_t) { return colour; });
+}
+
+// The arrow cursors as one character, for areas too small for their names.
+std::string cursorSymbol(gauge::SINT32 cursor) {
+    switch (cursor) {
+        case gauge::cursor::kUpArrow: return "^";
+        case gauge::cursor::kDownArrow: return "v";
+        case gauge::cursor::kLeftArrow: return "<";
+        case gauge::cursor::kRightArrow: return ">";
+        default: return {};
+    }
 }
 
 // The gauge's box with its name (and the whole gauge's tooltip), then each mouse area: parents
@@ -129,12 +152,14 @@ void drawOverlay(Image& image, Typeface& labels, const PlacedGauge& placed) {
                             std::max(1, static_cast<int>(std::lround(area.box.width * scaleX))),
                             std::max(1, static_cast<int>(std::lround(area.box.height * scaleY)))};
         if (area.kind == gauge::kParent) {
-            markBox(image, labels, box, marks::kParentArea, tooltipOf(area));
+            markBox(image, labels, box, marks::kParentArea, {tooltipOf(area)}, LabelPlace::BottomInside);
         } else {
-            markBox(image, labels, box, marks::kChildArea, cursorName(area.area->cursor));
+            markBox(image, labels, box, marks::kChildArea, {cursorName(area.area->cursor), cursorSymbol(area.area->cursor)},
+                    LabelPlace::TopInside);
         }
     }
-    markBox(image, labels, {placed.x, placed.y, placed.width, placed.height}, marks::kGaugeBox, gaugeLabel);
+    markBox(image, labels, {placed.x, placed.y, placed.width, placed.height}, marks::kGaugeBox, {gaugeLabel},
+            LabelPlace::TopRunningOver);
 }
 
 }  // namespace
@@ -279,7 +304,8 @@ Image drawWindow(const WindowLayout& layout, GaugeRenderer& renderer, std::optio
         if (placed.gauge != nullptr) {
             drawResized(image, renderer.draw(*placed.gauge, activeSelection), placed.x, placed.y, placed.width, placed.height);
         } else {
-            markBox(image, labels, {placed.x, placed.y, placed.width, placed.height}, marks::kMissingGauge, placed.name);
+            markBox(image, labels, {placed.x, placed.y, placed.width, placed.height}, marks::kMissingGauge, {placed.name},
+                    LabelPlace::TopRunningOver);
         }
     }
     if (overlay) {
