@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -27,7 +28,8 @@ struct Outcome {
 // Runs gaugehost with the arguments (shell words) under the test's environment, `environment`
 // prefixed as `env` arguments.
 Outcome gaugehost(const std::string& arguments, const std::string& environment = {}) {
-    const auto errors = std::filesystem::path(testing::TempDir()) / "gaugehost_command_test.err";
+    // Of this process alone: the native and sanitizer builds may run the test at once.
+    const auto errors = std::filesystem::path(testing::TempDir()) / ("gaugehost_command_test." + std::to_string(getpid()) + ".err");
     const std::string command =
         "env " + environment + " '" + GAUGEHOST_EXECUTABLE + "' " + arguments + " 2>'" + errors.string() + "'";
     Outcome outcome;
