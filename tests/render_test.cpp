@@ -382,7 +382,7 @@ TEST_F(PanelWindowDrawing, GaugeWithoutWidthTakesItsDefaultWidthInTheWindowsUnit
 TEST_F(PanelWindowDrawing, GaugesTheBenchLacksAreLabelledOutlinesListedOnce) {
     const Image window = drawOnly("gauge00=fs9gps!gps_500, 10, 10\n"
                                   "gauge01=renderfixture!DRAWING, 0, 0, 20\n"
-                                  "gauge02=fs9gps!gps_500, 30, 30, 40, 20\n"
+                                  "gauge02=FS9GPS!gps_500, 30, 30, 40, 20\n"
                                   "gauge03=RenderFixture!Drawn, 0, 60, 10");
     ASSERT_EQ(placed().size(), 4u);
     EXPECT_EQ(placed()[0].gauge, nullptr);

@@ -209,8 +209,13 @@ PlacedGauge PanelLayout::place(const PanelWindow& window, const GaugePlacement& 
     };
     const auto file = findModuleFile(moduleFolders_, placement.module);
     if (!file) {
-        auto& missing = missingModules_[placement.module];
-        if (missing.lines.empty()) missing.firstLine = placement.line;
+        std::string key = placement.module;
+        std::transform(key.begin(), key.end(), key.begin(), [](unsigned char c) { return std::tolower(c); });
+        auto& missing = missingModules_[key];
+        if (missing.lines.empty()) {
+            missing.name = placement.module;
+            missing.firstLine = placement.line;
+        }
         missing.lines.push_back(placement.line);
         return outline();
     }
@@ -280,7 +285,8 @@ std::vector<std::string> PanelLayout::warnings() const {
     std::vector<std::string> all = config_.warnings;
     all.insert(all.end(), warnings_.begin(), warnings_.end());
     std::vector<std::pair<int, std::string>> missing;
-    for (const auto& [module, found] : missingModules_) {
+    for (const auto& [key, found] : missingModules_) {
+        const std::string& module = found.name;
         std::string lines;
         for (int line : found.lines) lines += (lines.empty() ? "" : ", ") + std::to_string(line);
         missing.emplace_back(found.firstLine, config_.fileName + ":" + std::to_string(found.firstLine) + ": module " + module +

@@ -60,6 +60,7 @@ private:
     PlacedGauge place(const PanelWindow& window, const GaugePlacement& placement);
 
     struct MissingModule {
+        std::string name;  // as the configuration first gives it
         int firstLine = 0;
         std::vector<int> lines;
     };
@@ -68,7 +69,7 @@ private:
     ModuleFolders moduleFolders_;
     const PanelConfig& config_;
     std::vector<std::string> warnings_;
-    std::map<std::string, MissingModule> missingModules_;  // by the name the configuration gives
+    std::map<std::string, MissingModule> missingModules_;  // by the lower-case name: one however it is written
 };
 
 // The window's background colour (black when it names none) under its background bitmap, with
