@@ -2,8 +2,10 @@
 
 #include <algorithm>
 
+#include "frame_names.h"
 #include "hex_text.h"
 #include "host_variables.h"
+#include "key_events.h"
 
 namespace gaugehost {
 namespace {
@@ -135,13 +137,19 @@ Json mouseArea(const ResolvedArea& area) {
     json["backgroundBox"] = area.box.wholeGauge ? Json("whole gauge")
                                                 : Json::array({area.box.x, area.box.y, area.box.width, area.box.height});
     json["cursor"] = entry.cursor;
+    json["cursorName"] = cursorName(entry.cursor);
     if (area.kind == gauge::kParent) {
         if (area.tooltipText != nullptr) json["tooltip"] = area.tooltipText;
         else json["tooltip"] = hex(entry.tooltipId);
     } else {
         json["flags"] = hex(entry.mouseFlags);
-        if (entry.keyEvent != 0) json["keyEvent"] = hex(entry.keyEvent);
-        else json["function"] = entry.function.callback != nullptr;
+        json["flagsName"] = mouseFlagsName(entry.mouseFlags);
+        if (entry.keyEvent != 0) {
+            json["keyEvent"] = hex(entry.keyEvent);
+            if (const auto name = gauge::key::nameOf(entry.keyEvent); !name.empty()) json["keyEventName"] = std::string(name);
+        } else {
+            json["function"] = entry.function.callback != nullptr;
+        }
     }
     return json;
 }
@@ -185,12 +193,19 @@ std::string compact(const Json& value) {
     return text;
 }
 
-// One line per element and per mouse area: the key facts first, the rest as key=value.
+// One line per element and per mouse area: the key facts first, the rest as key=value; a number
+// with a name (fieldName beside field) as name(number).
 void printFields(const Json& object, std::initializer_list<const char*> skip, std::ostream& out) {
+    constexpr std::string_view kName = "Name";
     for (const auto& [key, value] : object.items()) {
         if (std::find(skip.begin(), skip.end(), key) != skip.end()) continue;
         if (value.is_array() && value.empty()) continue;
-        out << ' ' << key << '=' << compact(value);
+        if (key.ends_with(kName) && object.contains(key.substr(0, key.size() - kName.size()))) continue;
+        if (const auto name = object.find(key + std::string(kName)); name != object.end()) {
+            out << ' ' << key << '=' << compact(*name) << '(' << compact(value) << ')';
+        } else {
+            out << ' ' << key << '=' << compact(value);
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <numbers>
+#include <optional>
 
 #include "drawing_commands.h"
 #include "fixtures/render_fixture.h"
@@ -287,17 +288,52 @@ TEST_F(Drawing, PngKeepsEveryPixelAndItsTransparency) {
 // Panel windows
 
 constexpr Rgba kPanelBlue{0, 128, 255, 255};
+constexpr Rgba kMissingGaugeOrange{255, 140, 0, 255};
+constexpr Rgba kGaugeBoxCyan{0, 220, 255, 255};
+constexpr Rgba kChildAreaYellow{255, 230, 0, 255};
+constexpr std::uint32_t kBackgroundRed = 0xC02020;
+
+void writeBmp(const std::filesystem::path& file, const picturegen::PixelImage& image) {
+    const auto bytes = picturegen::encodeBmp(image, 24);
+    std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A folder of its own for each test's configuration and bitmaps.
+std::filesystem::path freshFolder(const std::string& name) {
+    const auto folder = std::filesystem::path(testing::TempDir()) / ("render_test_" + name);
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+bool containsText(const std::vector<std::string>& texts, const std::string& part) {
+    return std::any_of(texts.begin(), texts.end(), [&](const std::string& text) { return text.find(part) != std::string::npos; });
+}
 
 class PanelWindowDrawing : public Drawing {
 protected:
-    Image drawOnly(const std::string& gaugeLine) {
-        const PanelConfig config = parsePanelConfig(
-            "[Window00]\nident=TEST\nsize_mm=140,100\nbackground_color=0,128,255\n" + gaugeLine + "\n", "test.cfg");
-        placed_ = createWindowGauges(host, config.windows.at(0), "test.cfg");
-        host.runCycles(1);
-        return drawWindow(config.windows.at(0), placed_, renderer_, std::nullopt);
+    // The configuration's first window laid out with the fixture modules (and the shipped ones).
+    WindowLayout layOut(const std::string& text, const std::string& fileName = "test.cfg",
+                        std::optional<gaugehost::ModuleFolders> folders = std::nullopt) {
+        config_ = parsePanelConfig(text, fileName);
+        layout_.emplace(host, folders.value_or(gaugehost::ModuleFolders{requiredEnvironment("GAUGE_FIXTURE_PATH"),
+                                                                        requiredEnvironment("GAUGE_MODULE_PATH")}),
+                        config_);
+        window_ = layout_->layOut(config_.windows.at(0));
+        return window_;
     }
-    std::vector<PlacedGauge> placed_;
+
+    Image drawOnly(const std::string& gaugeLines, bool overlay = false) {
+        layOut("[Window00]\nident=TEST\nsize_mm=140,100\nbackground_color=0,128,255\n" + gaugeLines + "\n");
+        host.runCycles(1);
+        return drawWindow(window_, renderer_, std::nullopt, overlay);
+    }
+
+    const std::vector<PlacedGauge>& placed() const { return window_.gauges; }
+
+    PanelConfig config_;
+    std::optional<PanelLayout> layout_;
+    WindowLayout window_;
 };
 
 TEST_F(PanelWindowDrawing, TransparencyKeepsThePanelBehind) {
@@ -314,9 +350,9 @@ TEST_F(PanelWindowDrawing, TransparencyKeepsThePanelBehind) {
 
 TEST_F(PanelWindowDrawing, WidthAloneKeepsTheAspect) {
     const Image halved = drawOnly("gauge00=RenderFixture!Drawing, 0, 0, 60");
-    ASSERT_EQ(placed_.size(), 1u);
-    EXPECT_EQ(placed_[0].width, 60);
-    EXPECT_EQ(placed_[0].height, 40);
+    ASSERT_EQ(placed().size(), 1u);
+    EXPECT_EQ(placed()[0].width, 60);
+    EXPECT_EQ(placed()[0].height, 40);
     EXPECT_EQ(halved.at(45, 30), opaque(kPanelGrey)) << "the grey right half, at half size";
     EXPECT_EQ(halved.at(5, 15), kPanelBlue) << "the transparent left half";
     EXPECT_EQ(halved.at(45, 50), kPanelBlue) << "below the halved gauge";
@@ -324,18 +360,131 @@ TEST_F(PanelWindowDrawing, WidthAloneKeepsTheAspect) {
 
 TEST_F(PanelWindowDrawing, WidthAndHeightStretchTheGauge) {
     const Image stretched = drawOnly("gauge00=RenderFixture!Drawing, 0, 0, 60, 100");
-    EXPECT_EQ(placed_[0].height, 100);
+    EXPECT_EQ(placed()[0].height, 100);
     EXPECT_EQ(stretched.at(45, 90), opaque(kPanelGrey)) << "gauge row 72 of 80, stretched down";
     EXPECT_EQ(stretched.at(65, 50), kPanelBlue) << "right of the narrowed gauge";
 }
 
-TEST_F(PanelWindowDrawing, GaugeThatCannotBeCreatedNamesItsLine) {
-    try {
-        drawOnly("gauge00=NoSuchModule!Drawing, 0, 0");
-        FAIL() << "an unknown module was drawn";
-    } catch (const HostError& error) {
-        EXPECT_TRUE(std::string(error.what()).starts_with("test.cfg:5: gauge00: ")) << error.what();
+TEST_F(PanelWindowDrawing, GaugeWithoutWidthTakesItsDefaultWidthInTheWindowsUnits) {
+    // GearPos: 250 mm by default, its background 444x452.
+    layOut("[Window00]\nsize_mm=600,600\ngauge00=VeskarZ3V5!GearPos, 7, 9\n");
+    ASSERT_EQ(placed().size(), 1u);
+    EXPECT_EQ(placed()[0].width, 250);
+    EXPECT_EQ(placed()[0].height, 255);
+    EXPECT_EQ(placed()[0].x, 7);
+}
+
+TEST_F(PanelWindowDrawing, GaugesTheBenchLacksAreLabelledOutlinesListedOnce) {
+    const Image window = drawOnly("gauge00=fs9gps!gps_500, 10, 10\n"
+                                  "gauge01=renderfixture!DRAWING, 0, 0, 20\n"
+                                  "gauge02=FS9GPS!gps_500, 30, 30, 40, 20\n"
+                                  "gauge03=RenderFixture!Drawn, 0, 60, 10");
+    ASSERT_EQ(placed().size(), 4u);
+    EXPECT_EQ(placed()[0].gauge, nullptr);
+    EXPECT_EQ(placed()[0].width, 100) << "no width given: a stand-in square";
+    EXPECT_EQ(window.at(10, 80), kMissingGaugeOrange) << "the outline's left edge";
+    EXPECT_EQ(window.at(60, 60), kPanelBlue) << "inside the outline nothing is drawn";
+    ASSERT_NE(placed()[1].gauge, nullptr) << "module and gauge names in any case";
+    EXPECT_EQ(placed()[1].name, "RenderFixture!Drawing");
+    EXPECT_EQ(placed()[2].height, 20);
+    EXPECT_EQ(placed()[3].gauge, nullptr);
+
+    const auto warnings = layout_->warnings();
+    ASSERT_EQ(warnings.size(), 2u) << testing::PrintToString(warnings);
+    EXPECT_EQ(warnings[0], "test.cfg:8: gauge03: module RenderFixture has no gauge Drawn; did you mean Drawing?; drawn as a labelled outline");
+    EXPECT_TRUE(warnings[1].starts_with("test.cfg:5: module fs9gps is not among the bench's modules")) << warnings[1];
+    EXPECT_NE(warnings[1].find("(lines 5, 7)"), std::string::npos) << warnings[1];
+}
+
+TEST_F(PanelWindowDrawing, BackgroundBitmapBesideTheConfigurationIsDrawnAndSizesTheWindow) {
+    const auto folder = freshFolder("background");
+    auto bitmap = plain(40, 30, kBackgroundRed);
+    fill(bitmap, {20, 0, 20, 30}, 0x000000);
+    writeBmp(folder / "Panel_Background.BMP", bitmap);
+    const std::string file = (folder / "panel.cfg").string();
+
+    // No size_mm: the bitmap's size; a name in another case and a missing finer picture.
+    layOut("[Window00]\nfile=panel_background.bmp\nfile_1024=panel_1024.bmp\nbackground_color=0,128,255\n", file);
+    EXPECT_EQ(window_.width, 40);
+    EXPECT_EQ(window_.height, 30);
+    const Image drawn = drawWindow(window_, renderer_, std::nullopt);
+    EXPECT_EQ(drawn.at(5, 5), opaque(kBackgroundRed));
+    EXPECT_EQ(drawn.at(35, 5), kPanelBlue) << "the bitmap's pure black shows the window's colour";
+    const auto warnings = layout_->warnings();
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(warnings[0], file + ":1: [Window00]: background panel_1024.bmp is not beside the configuration");
+
+    // The width alone: the height follows the bitmap, which is stretched over the window.
+    layOut("[Window00]\nsize_mm=80\nfile=PANEL_BACKGROUND.bmp\n", file);
+    EXPECT_EQ(window_.width, 80);
+    EXPECT_EQ(window_.height, 60);
+    EXPECT_EQ(drawWindow(window_, renderer_, std::nullopt).at(30, 50), opaque(kBackgroundRed));
+}
+
+TEST_F(PanelWindowDrawing, WindowWithoutSizeOrBackgroundReachesAsFarAsItsGauges) {
+    layOut("[Window00]\ngauge00=RenderFixture!Drawing, 10, 20\n");
+    EXPECT_EQ(window_.width, 130);
+    EXPECT_EQ(window_.height, 100);
+    EXPECT_TRUE(containsText(layout_->warnings(), "test.cfg:1: [Window00]: no size_mm and no background bitmap")) << testing::PrintToString(layout_->warnings());
+}
+
+// On a host of its own, which has loaded no module yet.
+TEST(PanelLayoutModules, ModulesBesideTheConfigurationAreFound) {
+    const auto folder = freshFolder("aircraft");
+    const std::filesystem::path fixtures = requiredEnvironment("GAUGE_FIXTURE_PATH");
+    writeFixturePictures(fixtures / "RenderFixture.bitmaps");
+    const std::string module = std::string("RenderFixture") + gaugehost::ModuleLibrary::kFileExtension;
+    std::filesystem::copy_file(fixtures / module, folder / module);
+    std::filesystem::copy(fixtures / "RenderFixture.bitmaps", folder / "RenderFixture.bitmaps");
+    const PanelConfig config = parsePanelConfig("[Window00]\nsize_mm=200,200\ngauge00=RenderFixture!Drawing, 0, 0\n",
+                                                (folder / "panel.cfg").string());
+    gaugehost::PanelHost host;
+    PanelLayout layout(host, {}, config);
+    const WindowLayout window = layout.layOut(config.windows[0]);
+    ASSERT_NE(window.gauges.at(0).gauge, nullptr);
+    EXPECT_EQ(std::filesystem::canonical(window.gauges[0].gauge->module().file()), std::filesystem::canonical(folder / module));
+}
+
+TEST_F(PanelWindowDrawing, WindowsAndGaugesLargerThanTheBenchDrawsAreRefusedUpFront) {
+    struct Case {
+        const char* lines;
+        const char* message;
+        bool refusedBeforeItsGauges;
+    };
+    const Case cases[] = {
+        {"size_mm=20000,100\ngauge00=RenderFixture!Drawing, 0, 0", "test.cfg:1: [Window00]: 20000x100 pixels is larger than the bench draws", true},
+        {"size_mm=8000,8000\ngauge00=RenderFixture!Drawing, 0, 0", "test.cfg:1: [Window00]: 8000x8000 pixels", true},
+        {"size_mm=100,100\ngauge00=RenderFixture!Drawing, 0, 0, 9000", "test.cfg:3: gauge00: RenderFixture!Drawing: 9000x", true},
+        {"size_mm=100,100\ngauge00=Elsewhere!Clock, 0, 0, 100, 2000000000", "test.cfg:3: gauge00: Elsewhere!Clock: 100x2000000000", true},
+        {"gauge00=RenderFixture!Drawing, 2000000000, 2000000000", "test.cfg:1: [Window00]: ", false},
+    };
+    for (const auto& [lines, message, refusedBeforeItsGauges] : cases) {
+        const std::size_t gaugesBefore = host.instances().size();
+        try {
+            layOut(std::string("[Window00]\n") + lines + "\n");
+            ADD_FAILURE() << lines << " was laid out";
+        } catch (const HostError& error) {
+            EXPECT_TRUE(std::string(error.what()).starts_with(message)) << error.what();
+        }
+        if (refusedBeforeItsGauges) {
+            EXPECT_EQ(host.instances().size(), gaugesBefore) << lines;
+        }
     }
+}
+
+TEST_F(PanelWindowDrawing, OverlayMarksGaugeBoxesAndMouseAreas) {
+    // GearPos at its background size: its UP area (337, 50, 60, 100) shows an up-arrow cursor.
+    layOut("[Window00]\nsize_mm=500,500\ngauge00=VeskarZ3V5!GearPos, 0, 0, 444\n");
+    host.runCycles(1);
+    const Image plainWindow = drawWindow(window_, renderer_, std::nullopt);
+    const Image overlaid = drawWindow(window_, renderer_, std::nullopt, true);
+    EXPECT_EQ(overlaid.at(443, 300), kGaugeBoxCyan) << "the gauge box's right edge";
+    EXPECT_EQ(overlaid.at(337, 120), kChildAreaYellow) << "the UP area's left edge";
+    EXPECT_EQ(overlaid.at(396, 120), kChildAreaYellow) << "the UP area's right edge";
+    EXPECT_NE(plainWindow.at(337, 120), kChildAreaYellow);
+    EXPECT_NE(plainWindow.at(443, 300), kGaugeBoxCyan);
+    const auto labelled = pixelsWhere(overlaid, {338, 51, 58, 14}, [](Rgba pixel) { return pixel == kChildAreaYellow; });
+    EXPECT_GT(labelled.size(), 10u) << "the cursor's name written inside the area";
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -355,9 +504,13 @@ constexpr const char* kSamplePanel =
     "gauge00=VeskarZ3V3!Avionics, 500, 600   // a trailing comment\r\n"
     "gauge01=VeskarZ3V5!GearPos, 10, 20, 222\r\n"
     "Gauge02 = VeskarZ3V5!GearPosVC , -5 , 7 , 100 , 50\r\n"
+    "gauge03=fs9gps!gps_500, 1, 2, , , GPS_PANEL\r\n"
+    "window_size_ratio=1.000\r\n"
     "\r\n"
     "[Window01]\r\n"
-    "size_mm=300,200\r\n"
+    "size_mm=300\r\n"
+    "file_1024=radios_1024.bmp\r\n"
+    "file=radios.bmp\r\n"
     "; another comment\r\n"
     "[Vcockpit01]\r\n"
     "size_mm=512,512\r\n"
@@ -366,17 +519,20 @@ constexpr const char* kSamplePanel =
 
 TEST(PanelConfig, ReadsWindowsGaugesAndKeepsTheRest) {
     const PanelConfig config = parsePanelConfig(kSamplePanel, "panel.cfg");
+    EXPECT_TRUE(config.warnings.empty()) << testing::PrintToString(config.warnings);
     ASSERT_EQ(config.windows.size(), 3u);
     const PanelWindow& main = config.windows[0];
     EXPECT_EQ(main.section, "Window00");
     EXPECT_EQ(main.ident, "MAIN_PANEL");
+    EXPECT_EQ(main.title, "Main Panel");
     EXPECT_EQ(main.width, 1024);
     EXPECT_EQ(main.height, 768);
     EXPECT_EQ(main.position, 7);
     EXPECT_EQ(main.backgroundColour, (Rgba{10, 20, 30, 255}));
     EXPECT_EQ(main.line, 5);
-    EXPECT_EQ(main.otherKeys, (KeyValues{{"file", "panel.bmp"}}));
-    ASSERT_EQ(main.gauges.size(), 3u);
+    EXPECT_EQ(main.backgrounds(), std::vector<std::string>{"panel.bmp"});
+    EXPECT_EQ(main.otherKeys, (KeyValues{{"window_size_ratio", "1.000"}}));
+    ASSERT_EQ(main.gauges.size(), 4u);
     const GaugePlacement& avionics = main.gauges[0];
     EXPECT_EQ(avionics.module, "VeskarZ3V3");
     EXPECT_EQ(avionics.gauge, "Avionics");
@@ -391,9 +547,15 @@ TEST(PanelConfig, ReadsWindowsGaugesAndKeepsTheRest) {
     EXPECT_EQ(main.gauges[2].gauge, "GearPosVC");
     EXPECT_EQ(main.gauges[2].x, -5);
     EXPECT_EQ(main.gauges[2].height, 50);
+    EXPECT_EQ(main.gauges[3].parameter, "GPS_PANEL") << "the sixth field, after empty sizes";
+    EXPECT_FALSE(main.gauges[3].width.has_value());
 
-    EXPECT_EQ(config.windows[1].ident, "Window01") << "a window without an ident goes by its section";
-    EXPECT_FALSE(config.windows[1].backgroundColour.has_value());
+    const PanelWindow& radios = config.windows[1];
+    EXPECT_EQ(radios.ident, "Window01") << "a window without an ident goes by its section";
+    EXPECT_EQ(radios.width, 300);
+    EXPECT_FALSE(radios.height.has_value()) << "size_mm with the width only";
+    EXPECT_EQ(radios.backgrounds(), (std::vector<std::string>{"radios_1024.bmp", "radios.bmp"})) << "the finer bitmap first";
+    EXPECT_FALSE(radios.backgroundColour.has_value());
     EXPECT_EQ(config.windows[2].otherKeys, (KeyValues{{"texture", "$VC01"}}));
     ASSERT_EQ(config.otherSections.size(), 1u);
     EXPECT_EQ(config.otherSections[0].name, "Window Titles");
@@ -404,80 +566,95 @@ TEST(PanelConfig, ReadsWindowsGaugesAndKeepsTheRest) {
     EXPECT_EQ(config.findWindow("1011"), nullptr);
 }
 
-struct MalformedCase {
+struct PassedOverCase {
     const char* line;
-    const char* complaint;
+    const char* warning;
 };
 
-class MalformedPanelLine : public testing::TestWithParam<MalformedCase> {};
+class PassedOverPanelLine : public testing::TestWithParam<PassedOverCase> {};
 
-// The bad line always stands on line 4, after a good window header.
-TEST_P(MalformedPanelLine, IsAnErrorNamingFileAndLine) {
+// The line always stands on line 4, after a good window header; it is passed over (or read, the
+// later line winning) with one warning, and the window is kept.
+TEST_P(PassedOverPanelLine, IsAWarningNamingFileAndLine) {
     const std::string text = std::string("[Window00]\nident=1011\nsize_mm=444,452\n") + GetParam().line + "\n";
-    try {
-        parsePanelConfig(text, "modules/panel.cfg");
-        FAIL() << GetParam().line << " was accepted";
-    } catch (const HostError& error) {
-        const std::string message = error.what();
-        EXPECT_TRUE(message.starts_with("modules/panel.cfg:4: ")) << message;
-        EXPECT_NE(message.find(GetParam().complaint), std::string::npos) << message;
-    }
+    const PanelConfig config = parsePanelConfig(text, "modules/panel.cfg");
+    ASSERT_FALSE(config.windows.empty());
+    EXPECT_EQ(config.windows[0].section, "Window00");
+    ASSERT_EQ(config.warnings.size(), 1u) << GetParam().line << ": " << testing::PrintToString(config.warnings);
+    EXPECT_TRUE(config.warnings[0].starts_with("modules/panel.cfg:4: ")) << config.warnings[0];
+    EXPECT_NE(config.warnings[0].find(GetParam().warning), std::string::npos) << config.warnings[0];
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Lines, MalformedPanelLine,
-    testing::Values(MalformedCase{"gauge00=VeskarZ3V5GearPos, 1, 2", "is not Module!Gauge"},
-                    MalformedCase{"gauge00=!GearPos, 1, 2", "is not Module!Gauge"},
-                    MalformedCase{"gauge00=A!B!C, 1, 2", "is not Module!Gauge"},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, 1", "expected Module!Gauge, x, y"},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 3, 4, 5", "expected Module!Gauge, x, y"},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, one, 2", "x \"one\""},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, 1, 2.5", "y \"2.5\""},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 0", "width \"0\""},
-                    MalformedCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 10, 99999", "height \"99999\""},
-                    MalformedCase{"size_mm=444,452", "given twice"},
-                    MalformedCase{"ident=40", "given twice"},
-                    MalformedCase{"background_color=1,2", "red,green,blue"},
-                    MalformedCase{"background_color=1,2,300", "red,green,blue"},
-                    MalformedCase{"position=9", "screen position"},
-                    MalformedCase{"just some words", "expected a [section] or key=value"},
-                    MalformedCase{"=5", "without a key"},
-                    MalformedCase{"[Window01", "not closed"},
-                    MalformedCase{"[]", "without a name"},
-                    MalformedCase{"[window00]", "appears twice"}));
+    Lines, PassedOverPanelLine,
+    testing::Values(PassedOverCase{"gauge00=VeskarZ3V5GearPos, 1, 2", "is not Module!Gauge"},
+                    PassedOverCase{"gauge00=!GearPos, 1, 2", "is not Module!Gauge"},
+                    PassedOverCase{"gauge00=A!B!C, 1, 2", "is not Module!Gauge"},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1", "expected Module!Gauge, x, y"},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 3, 4, 5, 6", "expected Module!Gauge, x, y"},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, one, 2", "x \"one\""},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 2.5", "y \"2.5\""},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 0", "width \"0\""},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 99999999999", "y \"99999999999\""},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 2, 3,", "a trailing comma"},
+                    PassedOverCase{"gauge00=VeskarZ3V5!GearPos, 1, 2 ; the gear", "a ';' comment"},
+                    PassedOverCase{"size_mm=444,452", "size_mm is given again in [Window00] (first on line 3); this line wins"},
+                    PassedOverCase{"size_mm=wide", "expected width[,height]"},
+                    PassedOverCase{"ident=40", "given again"},
+                    PassedOverCase{"background_color=1,2", "red,green,blue"},
+                    PassedOverCase{"background_color=1,2,300", "red,green,blue"},
+                    PassedOverCase{"position=9", "screen position"},
+                    PassedOverCase{"just some words", "is neither a [section] nor key=value"},
+                    PassedOverCase{"=5", "without a key"},
+                    PassedOverCase{"[Window01", "not closed"},
+                    PassedOverCase{"[]", "without a name"},
+                    PassedOverCase{"[window00]", "[window00] appears again (first on line 1)"}));
 
-TEST(PanelConfig, SizeAndPlacementErrorsNameTheirLine) {
-    const std::pair<const char*, const char*> cases[] = {
-        {"ident=MAIN_PANEL\nsize_mm=0,10\n", "panel.cfg:3: size_mm"},
-        {"ident=MAIN_PANEL\n\n", "panel.cfg:1: [Window00] has no size_mm"},
-        {"size_mm=10,10\ngauge07=A!B, 1, 2\ngauge07=A!B, 3, 4\n", "panel.cfg:4: gauge07 is given twice in [Window00] (first on line 3)"},
-    };
-    for (auto [body, message] : cases) {
-        try {
-            parsePanelConfig(std::string("[Window00]\n") + body, "panel.cfg");
-            ADD_FAILURE() << body << " was accepted";
-        } catch (const HostError& error) {
-            EXPECT_TRUE(std::string(error.what()).starts_with(message)) << error.what();
-        }
-    }
-    EXPECT_THROW(parsePanelConfig("size_mm=1,1\n", "panel.cfg"), HostError) << "a key before any section";
+TEST(PanelConfig, RepeatedLinesAndSectionsLetTheLaterLineWin) {
+    const PanelConfig config = parsePanelConfig("[Window00]\nsize_mm=100,100\ngauge03=A!B, 1, 2\ngauge04=A!D, 0, 0\n"
+                                                "[Window01]\nsize_mm=5,5\n"
+                                                "[WINDOW00]\nsize_mm=200\ngauge3=A!C, 3, 4\n",
+                                                "panel.cfg");
+    ASSERT_EQ(config.windows.size(), 2u);
+    const PanelWindow& window = config.windows[0];
+    EXPECT_EQ(window.width, 200);
+    EXPECT_FALSE(window.height.has_value());
+    ASSERT_EQ(window.gauges.size(), 2u);
+    EXPECT_EQ(window.gauges[0].gauge, "C") << "gauge number 3 again: the later line, in the earlier one's place";
+    EXPECT_EQ(window.gauges[0].x, 3);
+    EXPECT_EQ(window.gauges[1].gauge, "D");
+    EXPECT_EQ(config.warnings,
+              (std::vector<std::string>{
+                  "panel.cfg:7: [WINDOW00] appears again (first on line 1); its lines are read into the first, later lines winning",
+                  "panel.cfg:8: size_mm is given again in [Window00] (first on line 2); this line wins",
+                  "panel.cfg:9: gauge3: gauge number 3 is given again in [Window00] (first on line 3); this line wins"}));
 }
 
-TEST(PanelConfig, FileWithAMalformedLineNamesTheFile) {
+TEST(PanelConfig, OnlyAnUnreadableFileOrOneWithoutAWindowIsAnError) {
+    try {
+        parsePanelConfig("[Views]\nvariable=1\nsize_mm=1,1\n", "panel.cfg");
+        FAIL() << "a configuration without a window was read";
+    } catch (const HostError& error) {
+        EXPECT_STREQ(error.what(), "panel.cfg: has no [WindowNN] or [VcockpitNN] section");
+    }
+    const PanelConfig loose = parsePanelConfig("size_mm=1,1\n[Vcockpit01]\n", "panel.cfg");
+    EXPECT_EQ(loose.warnings, std::vector<std::string>{"panel.cfg:1: size_mm stands before any [section]; passed over"});
+
     const auto file = std::filesystem::path(testing::TempDir()) / "render_test_panel.cfg";
     std::ofstream(file) << "[Window00]\nsize_mm=10,10\ngauge00=broken\n";
-    try {
-        readPanelConfig(file);
-        FAIL() << "the malformed file was read";
-    } catch (const HostError& error) {
-        EXPECT_TRUE(std::string(error.what()).starts_with(file.string() + ":3: gauge00: ")) << error.what();
-    }
+    const PanelConfig read = readPanelConfig(file);
+    ASSERT_EQ(read.warnings.size(), 1u);
+    EXPECT_TRUE(read.warnings[0].starts_with(file.string() + ":3: gauge00: ")) << read.warnings[0];
+    EXPECT_EQ(read.folder(), file.parent_path());
     EXPECT_THROW(readPanelConfig(std::filesystem::path(testing::TempDir()) / "no-such-panel.cfg"), HostError);
+    EXPECT_THROW(readPanelConfig("/dev/zero"), HostError) << "a device is refused without reading it";
+    EXPECT_THROW(readPanelConfig(testing::TempDir()), HostError) << "a folder";
 }
 
-TEST(PanelConfig, ShippedSampleNamesEveryWindowOnce) {
+TEST(PanelConfig, ShippedSampleNamesEveryWindowOnceWithoutWarnings) {
     const PanelConfig config = readPanelConfig(std::filesystem::path(GAUGE_SOURCE_DIR) / "modules" / "panel.cfg");
     for (const char* ident : {"MAIN_PANEL", "25", "1011", "40", "50"}) EXPECT_NE(config.findWindow(ident), nullptr) << ident;
+    EXPECT_TRUE(config.warnings.empty()) << testing::PrintToString(config.warnings);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -485,29 +662,44 @@ TEST(PanelConfig, ShippedSampleNamesEveryWindowOnce) {
 
 TEST(HostSetting, ByTokenOrNameInTheVariablesOwnForm) {
     gaugehost::VariableStore variables;
-    applySetting(variables, "GEAR_EXTENSION=8000");
+    const auto set = [&](const char* setting) { readSetting(setting).applyTo(variables); };
+    set("GEAR_EXTENSION=8000");
     EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 8000);
-    applySetting(variables, "gear_extension=12.5");
+    set("gear_extension=12.5");
     EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 12.5);
-    applySetting(variables, "0x14D=-3");
+    set("0x14D=-3");
     EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), -3);
-    applySetting(variables, "0x26=0x7700");
+    set("0x26=0x7700");
     EXPECT_EQ(variables.value(gauge::var::TRANSPONDER_CODE), 0x7700) << "a BCD code as its bits";
-    applySetting(variables, "FUEL_TANK_SELECTOR_POSITION=3.9");
-    EXPECT_EQ(variables.value(gauge::var::FUEL_TANK_SELECTOR_POSITION), 3) << "an integer form truncates";
-    applySetting(variables, "0xF101=0x10");
+    set("FUEL_TANK_SELECTOR_POSITION=3");
+    EXPECT_EQ(variables.value(gauge::var::FUEL_TANK_SELECTOR_POSITION), 3);
+    set("0xF101=0x10");
     EXPECT_EQ(variables.value(kNeedleValue), 16) << "a token outside the table holds a real";
 }
 
 TEST(HostSetting, MalformedSettingsAreRefusedByName) {
     gaugehost::VariableStore variables;
-    for (const char* setting : {"NO_SUCH_VARIABLE=1", "0x14D", "0x14D=abc", "GEAR_EXTENSION=", "=5", "0x0=1", "0x14D=nan",
-                                "0x14D=1e999", "0xZZ=1"}) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"GEAR_EXTENSON=1", "unknown host variable \"GEAR_EXTENSON\"; did you mean GEAR_EXTENSION?"},
+        {"0x14D", "expected TOKEN=VALUE"},
+        {"0x14D=abc", "expected a finite number, found \"abc\""},
+        {"GEAR_EXTENSION=", "expected a finite number"},
+        {"=5", "unknown host variable \"\""},
+        {"0x0=1", "unknown host variable \"0x0\""},
+        {"0x14D=nan", "expected a finite number"},
+        {"0x14D=1e999", "expected a finite number"},
+        {"0xZZ=1", "unknown host variable"},
+        {"COM1_ACTIVE_FREQUENCY=2250", "expected a BCD value in hexadecimal such as 0x2250, found \"2250\""},
+        {"FUEL_TANK_SELECTOR_POSITION=3.9", "expected a whole number, found \"3.9\""},
+        {"FUEL_TANK_SELECTOR_POSITION=0x100000000", "expected a whole number"},
+    };
+    for (const auto& [setting, complaint] : cases) {
         try {
-            applySetting(variables, setting);
+            readSetting(setting).applyTo(variables);
             ADD_FAILURE() << setting << " was accepted";
         } catch (const HostError& error) {
-            EXPECT_TRUE(std::string(error.what()).starts_with(std::string("--set ") + setting + ": ")) << error.what();
+            EXPECT_TRUE(std::string(error.what()).starts_with(std::string(setting) + ": ")) << error.what();
+            EXPECT_NE(std::string(error.what()).find(complaint), std::string::npos) << error.what();
         }
     }
     EXPECT_EQ(variables.value(gauge::var::GEAR_EXTENSION), 16383) << "nothing was set";
@@ -529,7 +721,7 @@ protected:
         std::vector<const char*> argv;
         for (const auto& argument : arguments) argv.push_back(argument.c_str());
         app.parse(static_cast<int>(argv.size()), argv.data());
-        const auto result = commands.run({fixtures_}, [] { return std::vector<std::string>{"RenderFixture"}; });
+        const auto result = commands.run({fixtures_});
         ASSERT_EQ(result, 0);
     }
 
@@ -582,11 +774,59 @@ TEST_F(DrawingCommand, PanelDrawsTheChosenWindowOrNamesTheWindowsItHas) {
     } catch (const HostError& error) {
         EXPECT_NE(std::string(error.what()).find("has no window 77 (its windows: 1011 Window01)"), std::string::npos) << error.what();
     }
+    try {
+        run({"panel", twoWindows().string(), "--window", "Windw01", "-o", file.string()});
+        FAIL() << "a mistyped window was drawn";
+    } catch (const HostError& error) {
+        EXPECT_NE(std::string(error.what()).find("has no window Windw01; did you mean Window01 or Window00?"), std::string::npos) << error.what();
+    }
+}
+
+TEST_F(DrawingCommand, StrictMakesTheWarningsErrorsAndDrawsNothing) {
+    const auto config = output_ / "render_test_strict.cfg";
+    const auto file = output_ / "render_test_strict.png";
+    std::ofstream(config) << "[Window00]\nsize_mm=130,90\ngauge00=RenderFixture!Drawing, 5, 5,\n";
+    std::filesystem::remove(file);
+    run({"panel", config.string(), "-o", file.string()});
+    EXPECT_TRUE(std::filesystem::exists(file)) << "drawn with a warning";
+    std::filesystem::remove(file);
+    try {
+        run({"panel", config.string(), "--strict", "-o", file.string()});
+        FAIL() << "a warning passed --strict";
+    } catch (const HostError& error) {
+        EXPECT_STREQ(error.what(), "1 warning is an error under --strict; nothing was drawn");
+    }
+    EXPECT_FALSE(std::filesystem::exists(file));
+}
+
+TEST_F(DrawingCommand, WindowsWhoseFileNamesWouldMeetGetFilesOfTheirOwn) {
+    const auto config = output_ / "render_test_same_names.cfg";
+    const auto folder = output_ / "render_test_same_names";
+    std::filesystem::remove_all(folder);
+    std::ofstream(config) << "[Window00]\nident=A B\nsize_mm=11,11\n[Window01]\nident=A_B\nsize_mm=12,12\n"
+                             "[Window02]\nident=a_b\nsize_mm=13,13\n[Window03]\nident=a_b\nsize_mm=14,14\n";
+    run({"panel", config.string(), "--out-dir", folder.string()});
+    EXPECT_EQ(readPng(folder / "panel-A_B.png").width(), 11);
+    EXPECT_EQ(readPng(folder / "panel-A_B-Window01.png").width(), 12);
+    EXPECT_EQ(readPng(folder / "panel-a_b-Window02.png").width(), 13);
+    EXPECT_EQ(readPng(folder / "panel-a_b-Window03.png").width(), 14);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder), std::filesystem::directory_iterator()), 4);
+}
+
+TEST_F(DrawingCommand, SelectionTheGaugesDoNotHighlightIsAnError) {
+    const auto file = output_ / "render_test_selection.png";
+    run({"render", "RenderFixture!Drawing", "--select", "5", "-o", file.string()});
+    try {
+        run({"render", "RenderFixture!Drawing", "--select", "0x15", "-o", file.string()});
+        FAIL() << "a selection no gauge has was drawn";
+    } catch (const HostError& error) {
+        EXPECT_STREQ(error.what(), "--select 0x15: no gauge drawn highlights that selection (they highlight 0x5)");
+    }
 }
 
 TEST_F(DrawingCommand, SheetShowsEveryGaugeOfTheModules) {
     const auto file = output_ / "render_test_sheet.png";
-    run({"sheet", "--set", "0xF106=0", "-o", file.string()});
+    run({"sheet", "RenderFixture", "--set", "0xF106=0", "-o", file.string()});
     const Image sheet = readPng(file);
     EXPECT_GT(sheet.width(), 120);
     EXPECT_GT(sheet.height(), 80);

@@ -3,14 +3,13 @@
 #pragma once
 
 #include <cstdint>
-#include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "variable_store.h"
+#include "module_files.h"
+#include "value_text.h"
 
 namespace CLI {
 class App;
@@ -18,10 +17,9 @@ class App;
 
 namespace gaugehost::render {
 
-// Sets one host variable from "TOKEN=VALUE": the token in hexadecimal (0x14D) or by its name in
-// the host variable table (GEAR_EXTENSION); the value a number, or in hexadecimal the raw 32 bits
-// of an integer-form variable (0x7700 for a BCD code). Throws HostError naming the setting.
-void applySetting(VariableStore& variables, std::string_view setting);
+// One host variable from "TOKEN=VALUE": the variable by its table name or hexadecimal token, the
+// value in the variable's own form as scenarios write it. Throws HostError "SETTING: what is wrong".
+VariableValue readSetting(std::string_view setting);
 
 class DrawingCommands {
 public:
@@ -32,14 +30,12 @@ public:
     DrawingCommands& operator=(const DrawingCommands&) = delete;
 
     // Runs the subcommand the command line chose; nullopt when it chose none of these.
-    // `moduleNames` lists every module of the folders, for the contact sheet.
-    std::optional<int> run(const std::vector<std::filesystem::path>& moduleFolders,
-                           const std::function<std::vector<std::string>()>& moduleNames) const;
+    std::optional<int> run(const ModuleFolders& moduleFolders) const;
 
 private:
-    int renderGauge(const std::vector<std::filesystem::path>& moduleFolders) const;
-    int renderPanel(const std::vector<std::filesystem::path>& moduleFolders) const;
-    int renderSheet(const std::vector<std::filesystem::path>& moduleFolders, const std::vector<std::string>& modules) const;
+    int renderGauge(const ModuleFolders& moduleFolders) const;
+    int renderPanel(const ModuleFolders& moduleFolders) const;
+    int renderSheet(const ModuleFolders& moduleFolders) const;
 
     CLI::App* render_ = nullptr;
     CLI::App* panel_ = nullptr;
@@ -49,11 +45,14 @@ private:
     std::string panelFile_;
     std::string window_;
     std::vector<std::string> settings_;
+    std::vector<std::string> modules_;
     std::vector<std::string> presses_;
     int cycles_ = 1;
     std::string selection_;
     std::string output_;
     std::string outputFolder_;
+    bool strict_ = false;
+    bool overlay_ = false;
 };
 
 }  // namespace gaugehost::render

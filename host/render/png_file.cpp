@@ -29,6 +29,15 @@ void writePng(const Image& image, const std::filesystem::path& file) {
     }
 }
 
+void writePng(const Image& image, std::FILE* stream, const std::string& name) {
+    png_image description = rgbaDescription(image.width(), image.height());
+    if (image.width() == 0 || image.height() == 0 ||
+        !png_image_write_to_stdio(&description, stream, 0, image.pixels().data(), 0, nullptr) || std::fflush(stream) != 0) {
+        throw HostError("cannot write " + name + ": " +
+                        (image.width() == 0 || image.height() == 0 ? "the drawing is empty" : description.message));
+    }
+}
+
 Image readPng(const std::filesystem::path& file) {
     png_image description{};
     description.version = PNG_IMAGE_VERSION;
