@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(GaugehostCommand, ErrorsOfWhatTheCommandFindsExitOneNamingTheNearestNames) {
     const std::pair<const char*, const char*> cases[] = {
-        {"list VeskarZ3V6", "gaugehost: unknown module VeskarZ3V6; did you mean VeskarZ3V3 or VeskarZ3V5?"},
+        {"list VeskarZ3Radio", "gaugehost: unknown module VeskarZ3Radio; did you mean VeskarZ3VRadios?"},
         {"render 'VeskarZ3V5!GearPoz' -o x.png", "gaugehost: module VeskarZ3V5 has no gauge GearPoz; did you mean GearPos"},
         {"render 'VeskarZ3V5!GearPos' --select 1 -o x.png",
          "gaugehost: --select 1: no gauge drawn highlights that selection (none highlights any)"},
