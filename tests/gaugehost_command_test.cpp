@@ -140,6 +140,19 @@ TEST(GaugehostCommand, DashWritesThePngToStandardOutput) {
     EXPECT_TRUE(contains(outcome.err, "wrote the PNG to standard output (444x452)")) << outcome.err;
 }
 
+// Raising the gear lever draws the lever up once the model answers the click; without the model the
+// host's gear handle stays down and the picture is that of a parked aircraft.
+TEST(GaugehostCommand, ModelAnswersTheClicksBeforeTheDrawing) {
+    const std::string raiseTheGear = "render 'VeskarZ3V5!GearPos' --press 367,100 --cycles 30 -o -";
+    const Outcome parked = gaugehost(raiseTheGear);
+    const Outcome modelled = gaugehost(raiseTheGear + " --model");
+    const Outcome leverUp = gaugehost("render 'VeskarZ3V5!GearPos' --set GEAR_HANDLE_POSITION=0 -o -");
+    ASSERT_EQ(modelled.status, 0) << modelled.err;
+    EXPECT_NE(modelled.out, parked.out);
+    EXPECT_EQ(parked.out, gaugehost("render 'VeskarZ3V5!GearPos' -o -").out) << "without the model the click moves nothing";
+    EXPECT_NE(leverUp.out, parked.out);
+}
+
 TEST(GaugehostCommand, VarsListsTheMatchingHostVariablesWithFormUnitDefaultAndRole) {
     const Outcome outcome = gaugehost("vars 'com1*frequency'");
     EXPECT_EQ(outcome.status, 0) << outcome.err;

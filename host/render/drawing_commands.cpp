@@ -1,5 +1,7 @@
 #include "drawing_commands.h"
 
+#include "aircraft_model.h"
+
 #include <CLI/CLI.hpp>
 
 #include <algorithm>
@@ -150,6 +152,7 @@ DrawingCommands::DrawingCommands(CLI::App& app) {
         command->add_option("--cycles", cycles_, "update cycles to run before drawing")
             ->check(CLI::Range(0, kMostCycles))
             ->capture_default_str();
+        command->add_flag("--model", model_, "the aircraft model answers the gauges' key events during the presses and cycles");
     };
     const auto addSelection = [this](CLI::App* command) {
         command->add_option("--select", selection_, "selection id whose highlight ranges are drawn highlighted")
@@ -197,6 +200,8 @@ int DrawingCommands::renderGauge(const ModuleFolders& moduleFolders) const {
     if (bang == std::string::npos || bang == 0 || bang + 1 == gauge_.size()) throw HostError(gauge_ + " is not Module!Gauge");
     PanelHost host;
     prepareHost(host, moduleFolders, settings_);
+    AircraftModel model{host};  // before the gauges are made, so that their start-up events are answered
+    model.setRunning(model_);
     Module& module = loadModuleNamed(host, moduleFolders, gauge_.substr(0, bang));
     GaugeInstance& gauge = host.createGauge(module.name(), gaugeNamed(module, gauge_.substr(bang + 1)).gaugeName);
     checkDrawable(gauge.width(), gauge.height(), module.name() + "!" + gauge.header().gaugeName);
@@ -236,6 +241,8 @@ int DrawingCommands::renderPanel(const ModuleFolders& moduleFolders) const {
 
     PanelHost host;
     prepareHost(host, moduleFolders, settings_);
+    AircraftModel model{host};  // before the gauges are made, so that their start-up events are answered
+    model.setRunning(model_);
     PanelLayout layout(host, moduleFolders, config);
     std::vector<WindowLayout> laidOut;
     std::vector<const GaugeInstance*> gauges;
@@ -268,6 +275,8 @@ int DrawingCommands::renderPanel(const ModuleFolders& moduleFolders) const {
 int DrawingCommands::renderSheet(const ModuleFolders& moduleFolders) const {
     PanelHost host;
     prepareHost(host, moduleFolders, settings_);
+    AircraftModel model{host};  // before the gauges are made, so that their start-up events are answered
+    model.setRunning(model_);
     std::vector<const GaugeInstance*> gauges;
     for (const auto& name : modules_.empty() ? modulesIn(moduleFolders) : modules_) {
         Module& module = loadModuleNamed(host, moduleFolders, name);

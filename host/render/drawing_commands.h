@@ -53,6 +53,7 @@ private:
     std::string outputFolder_;
     bool strict_ = false;
     bool overlay_ = false;
+    bool model_ = false;
 };
 
 }  // namespace gaugehost::render
