@@ -4,11 +4,13 @@
 #include <CLI/CLI.hpp>
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <numbers>
 #include <optional>
+#include <set>
 
 #include "drawing_commands.h"
 #include "fixtures/render_fixture.h"
@@ -651,10 +653,63 @@ TEST(PanelConfig, OnlyAnUnreadableFileOrOneWithoutAWindowIsAnError) {
     EXPECT_THROW(readPanelConfig(testing::TempDir()), HostError) << "a folder";
 }
 
-TEST(PanelConfig, ShippedSampleNamesEveryWindowOnceWithoutWarnings) {
+// The gauges that draw nothing: click spots over the panel's art, and gauges that only act.
+bool invisible(const PlacedGauge& gauge) {
+    const std::string_view name = gauge.name;
+    constexpr std::string_view toggle = "VeskarZ3V2!Toggle";
+    const bool windowSpot = name.starts_with(toggle) && name.size() > toggle.size() &&
+                            (std::isdigit(static_cast<unsigned char>(name[toggle.size()])) != 0 ||
+                             name == "VeskarZ3V2!ToggleOpen" || name == "VeskarZ3V2!ToggleOpen1012" ||
+                             name == "VeskarZ3V2!ToggleClose");
+    return windowSpot || name == "VeskarZ3V2!OpenPanel" || name == "VeskarZ3VVFR!AutoClose";
+}
+
+// The aircraft's own configuration: every window the gauges open, close or toggle, once each;
+// every gauge of every module placed; each gauge inside its window and clear of the others, but for
+// the invisible gauges that lie over art or in a corner.
+TEST(PanelConfig, ShippedAircraftPlacesEveryGaugeOfEveryModuleOnItsWindows) {
     const PanelConfig config = readPanelConfig(std::filesystem::path(GAUGE_SOURCE_DIR) / "modules" / "panel.cfg");
-    for (const char* ident : {"MAIN_PANEL", "25", "1011", "40", "50"}) EXPECT_NE(config.findWindow(ident), nullptr) << ident;
-    EXPECT_TRUE(config.warnings.empty()) << testing::PrintToString(config.warnings);
+    const gaugehost::ModuleFolders folders{requiredEnvironment("GAUGE_MODULE_PATH")};
+    gaugehost::PanelHost host;
+    PanelLayout layout(host, folders, config);
+
+    std::set<std::string> idents, placed;
+    for (const PanelWindow& window : config.windows) {
+        if (window.section.starts_with("Window")) {
+            EXPECT_TRUE(idents.insert(window.ident).second) << window.ident << " twice";
+        }
+        const WindowLayout laidOut = layout.layOut(window);
+        const auto& gauges = laidOut.gauges;
+        for (std::size_t i = 0; i < gauges.size(); ++i) {
+            const PlacedGauge& gauge = gauges[i];
+            placed.insert(gauge.name);
+            EXPECT_TRUE(gauge.x >= 0 && gauge.y >= 0 && gauge.x + gauge.width <= laidOut.width &&
+                        gauge.y + gauge.height <= laidOut.height)
+                << gauge.name << " reaches beyond " << window.section;
+            for (std::size_t j = i + 1; j < gauges.size(); ++j) {
+                const PlacedGauge& other = gauges[j];
+                const bool meet = gauge.x < other.x + other.width && other.x < gauge.x + gauge.width &&
+                                  gauge.y < other.y + other.height && other.y < gauge.y + gauge.height;
+                EXPECT_FALSE(meet && !invisible(gauge) && !invisible(other))
+                    << gauge.name << " and " << other.name << " overlap on " << window.section;
+            }
+        }
+    }
+    EXPECT_TRUE(layout.warnings().empty()) << testing::PrintToString(layout.warnings());
+    const std::set<std::string> windowIds{"0",    "10",   "20",   "25",   "30",   "40",   "45",   "50",
+                                          "55",   "65",   "75",   "85",   "200",  "225",  "1001", "1002",
+                                          "1003", "1004", "1005", "1006", "1007", "1008", "1009", "1010",
+                                          "1011", "1012", "1040", "1100", "1110"};
+    EXPECT_EQ(idents, windowIds);
+    EXPECT_NE(config.findWindow("Vcockpit01"), nullptr);
+
+    const std::vector<std::string> modules = gaugehost::modulesIn(folders);
+    EXPECT_EQ(modules.size(), 8u) << testing::PrintToString(modules);
+    for (const std::string& module : modules) {
+        for (const gauge::GaugeHeader* header : gaugehost::loadModuleNamed(host, folders, module).gauges()) {
+            EXPECT_TRUE(placed.contains(module + "!" + header->gaugeName)) << module << "!" << header->gaugeName << " is placed nowhere";
+        }
+    }
 }
 
 // ---------------------------------------------------------------------------------------------
