@@ -2,6 +2,8 @@
 // windows that the readouts fill, and the buttons and the knob that the click areas cover.
 #pragma once
 
+#include <cstdint>
+
 #include "layout.h"
 
 namespace engine_cabin::fuel_flow_layout {

@@ -2,6 +2,8 @@
 // of an icon strip, which the strip's click boxes and its printed buttons both follow.
 #pragma once
 
+#include <cstdint>
+
 #include "layout.h"
 
 namespace engine_cabin::navigation_layout {

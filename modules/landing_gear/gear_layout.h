@@ -3,6 +3,8 @@
 // the plate prints its dark lamps and the lever's slot by the same ones.
 #pragma once
 
+#include <cstdint>
+
 #include "layout.h"
 
 namespace landing_gear::layout {

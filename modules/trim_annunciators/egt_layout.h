@@ -4,6 +4,8 @@
 // face prints its ticks and star where the tables point, the cover its knob where the areas lie.
 #pragma once
 
+#include <cstdint>
+
 #include "layout.h"
 
 namespace trim_annunciators::egt_layout {
