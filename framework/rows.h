@@ -8,9 +8,19 @@
 
 #include "gauge.h"
 #include "key_events.h"
+#include "layout.h"
 #include "variables.h"
 
 namespace gauge {
+
+// ---------------------------------------------------------------------------------------------
+// Places from a unit's layout header, as the records take them
+
+namespace layout {
+constexpr Point at(const Spot& spot) { return {spot.x, spot.y}; }
+constexpr Point at(const PictureBox& picture) { return {picture.x, picture.y}; }
+constexpr Box box(const Area& area) { return {area.x, area.y, area.width, area.height}; }
+}  // namespace layout
 
 // ---------------------------------------------------------------------------------------------
 // Elements
@@ -35,10 +45,10 @@ constexpr IconElement lamp(UINT32 resourceId, Point position, GaugeHeader* gauge
 constexpr FailureRecord failure(UINT32 key, UINT32 action) { return {.key = key, .action = action, .reserved = 0}; }
 inline constexpr FailureRecord kEndOfFailures{.key = 0, .action = 0, .reserved = 0};
 
-// A needle's table from the calibration points that a layout header shares with the dial's art
-// (anything with x, y and value); the host fills in the angles.
-template <class CalibrationPoint, std::size_t count>
-constexpr std::array<NonlinearityEntry, count> nonlinearityTable(const CalibrationPoint (&points)[count]) {
+// A needle's table from the calibration points that a layout header shares with the dial's art;
+// the host fills in the angles.
+template <std::size_t count>
+constexpr std::array<NonlinearityEntry, count> nonlinearityTable(const layout::CalibrationPoint (&points)[count]) {
     std::array<NonlinearityEntry, count> table{};
     for (std::size_t i = 0; i < count; ++i) {
         table[i] = {.x = points[i].x, .y = points[i].y, .value = points[i].value, .angle = 0};

@@ -37,7 +37,7 @@ TEST_F(BenchTest, EgtTemperatureThatIsNoNumberRestsAtTheColdStop) {
 // pointers' centre to the point.
 TEST_F(BenchTest, EgtPointersAimAtTheirTablesPoints) {
     auto& egt = create("VeskarZ3V7", "Egt");
-    const auto direction = [](const layout::ScalePoint& point) {
+    const auto direction = [](const layout::CalibrationPoint& point) {
         return std::atan2(point.y - layout::kPointerCentre.y, point.x - layout::kPointerCentre.x) * 180 / std::numbers::pi;
     };
     for (const auto& point : layout::kTemperatureScale) {

@@ -179,11 +179,9 @@ void GAUGE_CALL FuelFlowCallback(GaugeHeader*, ServiceCode code, UINT32) {
     }
 }
 
-constexpr Box box(const layout::Place& place) { return {place.x, place.y, place.width, place.height}; }
-
 constinit const FailureRecord readoutFailures[] = {failure(20, 3), failure(21, 3), kEndOfFailures};
 
-constexpr StringElement readout(const layout::Place& place, HostVariableToken first, HostVariableToken second,
+constexpr StringElement readout(const layout::Area& place, HostVariableToken first, HostVariableToken second,
                                 HostVariableToken third, SINT32 maxCharacters, UpdateCallback<StringElement> callback) {
     return {.common = {.kind = kString, .resourceId = kNoResource, .position = {place.x, place.y}, .gauge = &fuelFlow,
                        .failures = readoutFailures, .imageFlags = image_flag::kTransparentEraseBright},

@@ -4,11 +4,11 @@
 
 #include <cstdint>
 
+#include "layout.h"
+
 namespace engine_cabin::fuel_flow_layout {
 
-struct Place {
-    int x, y, width, height;
-};
+using namespace gauge::layout;
 
 inline constexpr std::uint32_t kFace = 0x135;
 inline constexpr int kFaceSize = 302;
@@ -16,19 +16,19 @@ inline constexpr int kFaceSize = 302;
 // The selector knob turned to NM/GAL., GAL. TO DESTINATION, GAL. RESERVE and ENDURANCE.
 inline constexpr std::uint32_t kFirstKnob = 0x140;
 inline constexpr int kKnobPositions = 4;
-inline constexpr Place kKnob{60, 232, 46, 54};
+inline constexpr Area kKnob{60, 232, 46, 54};
 // The knob's left part turns it back a page, the area right of its centre forward.
-inline constexpr Place kKnobLeftArea{60, 232, 22, 54};
-inline constexpr Place kKnobRightArea{94, 232, 22, 54};
+inline constexpr Area kKnobLeftArea{60, 232, 22, 54};
+inline constexpr Area kKnobRightArea{94, 232, 22, 54};
 
-inline constexpr Place kUpperReadout{78, 55, 150, 45};
-inline constexpr Place kFuelFlowReadout{28, 150, 110, 44};
+inline constexpr Area kUpperReadout{78, 55, 150, 45};
+inline constexpr Area kFuelFlowReadout{28, 150, 110, 44};
 
-inline constexpr Place kRemainingButton{35, 84, 35, 35};
-inline constexpr Place kUsedButton{235, 84, 35, 35};
-inline constexpr Place kEnterButton{130, 250, 35, 35};
+inline constexpr Area kRemainingButton{35, 84, 35, 35};
+inline constexpr Area kUsedButton{235, 84, 35, 35};
+inline constexpr Area kEnterButton{130, 250, 35, 35};
 // The band across FUEL FLOW and the lower readout toggles the fuel window.
-inline constexpr Place kWindowBand{0, 130, 300, 60};
+inline constexpr Area kWindowBand{0, 130, 300, 60};
 
 static_assert(kKnobLeftArea.x == kKnob.x && kKnobRightArea.x < kKnob.x + kKnob.width);
 static_assert(kUpperReadout.x + kUpperReadout.width <= kFaceSize && kFuelFlowReadout.y > kUpperReadout.y);

@@ -27,12 +27,7 @@ constexpr const char* kPageLabels[] = {"NM/GAL.", "GAL. TO DEST.", "GAL. RES.", 
 // Alternate captions stand further out, so that neighbours do not run into each other.
 constexpr double kPageLabelDistances[] = {34, 44, 34, 38};
 
-kit::Box boxOf(const layout::Place& place) {
-    return {static_cast<double>(place.x), static_cast<double>(place.y), static_cast<double>(place.width),
-            static_cast<double>(place.height)};
-}
-
-void displayWindow(cairo_t* cr, const layout::Place& place) {
+void displayWindow(cairo_t* cr, const layout::Area& place) {
     kit::recess(cr, {place.x - 4.0, place.y - 4.0, place.width + 8.0, place.height + 8.0}, 4, 3, kWindowGlass);
 }
 
@@ -47,13 +42,13 @@ void drawFace(cairo_t* cr, const Picture& picture) {
     kit::label(cr, "FUEL FLOW", {centre.x, layout::kUpperReadout.y + layout::kUpperReadout.height + 20.0}, 15,
                kit::kLabelWhite);
     // Each button's caption below it; ENTER's beside it, under the lower window's band.
-    const auto captionBelow = [cr](const layout::Place& button, std::string_view caption) {
-        kit::pushButton(cr, boxOf(button), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
+    const auto captionBelow = [cr](const layout::Area& button, std::string_view caption) {
+        kit::pushButton(cr, kit::boxOf(button), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
         kit::label(cr, caption, {button.x + button.width / 2.0, button.y + button.height + 9.0}, 9, kit::kLabelWhite);
     };
     captionBelow(layout::kRemainingButton, "GAL. REM.");
     captionBelow(layout::kUsedButton, "GAL. USED");
-    kit::pushButton(cr, boxOf(layout::kEnterButton), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
+    kit::pushButton(cr, kit::boxOf(layout::kEnterButton), kit::ButtonState::Up, kButtonCap, "", 8, kit::kLabelWhite);
     kit::label(cr, "ENTER", {layout::kEnterButton.x + layout::kEnterButton.width + 22.0,
                              layout::kEnterButton.y + layout::kEnterButton.height / 2.0}, 8, kit::kLabelWhite);
     // The knob's positions around the place where its pictures stand, each with its caption.

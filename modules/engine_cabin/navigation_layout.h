@@ -4,24 +4,24 @@
 
 #include <cstdint>
 
+#include "layout.h"
+
 namespace engine_cabin::navigation_layout {
 
-struct ButtonBox {
-    int x, y, width, height;
-};
+using namespace gauge::layout;
 
 // Fully transparent: the click spots lie over art painted elsewhere.
 inline constexpr std::uint32_t kInvisibleSpot = 0x160;
 inline constexpr int kSpotSize = 50;
 // The click box of a spot, one pixel short of the picture on each side.
-inline constexpr ButtonBox kSpotClickBox{0, 0, 49, 49};
+inline constexpr Area kSpotClickBox{0, 0, 49, 49};
 
 inline constexpr std::uint32_t kIconStrip = 0x162;
 inline constexpr std::uint32_t kIconStripDark = 0x166;
 inline constexpr int kStripWidth = 18;
 inline constexpr int kStripHeight = 53;
 // E (top), C (middle), power (bottom); the rows between them answer nothing.
-inline constexpr ButtonBox kStripButtons[] = {{0, 0, 18, 16}, {0, 18, 18, 16}, {0, 37, 18, 16}};
+inline constexpr Area kStripButtons[] = {{0, 0, 18, 16}, {0, 18, 18, 16}, {0, 37, 18, 16}};
 static_assert(kStripButtons[2].y + kStripButtons[2].height == kStripHeight);
 
 // The close cross of the radio window; its click box is the spot's, larger than the picture.

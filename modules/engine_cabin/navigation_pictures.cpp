@@ -21,11 +21,6 @@ constexpr double kDarkening = 0.45;
 
 void drawNothing(cairo_t* cr, const Picture&) { kit::fill(cr, kit::kTransparent); }
 
-kit::Box boxOf(const layout::ButtonBox& button) {
-    return {static_cast<double>(button.x), static_cast<double>(button.y), static_cast<double>(button.width),
-            static_cast<double>(button.height)};
-}
-
 // The power symbol: a ring open at the top with a bar through the opening.
 void powerSymbol(cairo_t* cr, kit::Point centre, double radius, kit::Rgb ink) {
     kit::setColour(cr, ink);
@@ -44,9 +39,9 @@ void drawIconStrip(cairo_t* cr, const Picture&) {
     kit::fill(cr, kit::kTransparent);
     const auto tone = [](kit::Rgb colour) { return dark ? kit::mix(colour, kit::kPanelBlack, kDarkening) : colour; };
     const kit::Rgb ink = tone(kit::kLabelWhite);
-    kit::pushButton(cr, boxOf(layout::kStripButtons[0]), kit::ButtonState::Up, tone(kEngineOrange), "E", 10, ink);
-    kit::pushButton(cr, boxOf(layout::kStripButtons[1]), kit::ButtonState::Up, tone(kCabinBlue), "C", 10, ink);
-    const kit::Box power = boxOf(layout::kStripButtons[2]);
+    kit::pushButton(cr, kit::boxOf(layout::kStripButtons[0]), kit::ButtonState::Up, tone(kEngineOrange), "E", 10, ink);
+    kit::pushButton(cr, kit::boxOf(layout::kStripButtons[1]), kit::ButtonState::Up, tone(kCabinBlue), "C", 10, ink);
+    const kit::Box power = kit::boxOf(layout::kStripButtons[2]);
     kit::pushButton(cr, power, kit::ButtonState::Up, tone(kPowerRed), "", 10, ink);
     powerSymbol(cr, power.centre(), 4, ink);
 }

@@ -27,8 +27,6 @@ namespace layout = navigation_layout;
 // 1 until the first PreInitialize of any OpenPanel after the module is loaded has arranged the windows.
 constinit SINT32 OpenPanelPending = 1;
 
-constexpr Box clickBox(const layout::ButtonBox& box) { return {box.x, box.y, box.width, box.height}; }
-
 // One gauge drawn by a single picture with no other element.
 template <auto& headers, std::size_t row, UINT32 picture>
 constinit StaticImageElement soleBackground = background(picture, &headers[row], nullptr);
@@ -67,7 +65,7 @@ static_assert(std::size(kWindowToggles) == kWindowToggleCount);
 template <std::size_t row>
 constinit const MouseArea toggleMouseAreas[] = {
     parentArea(kWholeGauge),
-    functionArea(clickBox(layout::kSpotClickBox), cursor::kHand, mouse_flag::kClick,
+    functionArea(box(layout::kSpotClickBox), cursor::kHand, mouse_flag::kClick,
                  ToggleWindowClick<kWindowToggles[row].window>),
     endOfParent(),
     endOfList(),
@@ -92,9 +90,9 @@ static_assert(std::size(kIconStrips) == kIconStripCount);
 
 constinit const MouseArea iconStripMouseAreas[] = {
     parentArea(kWholeGauge),
-    functionArea(clickBox(layout::kStripButtons[0]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<200>),
-    functionArea(clickBox(layout::kStripButtons[1]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<45>),
-    functionArea(clickBox(layout::kStripButtons[2]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<65>),
+    functionArea(box(layout::kStripButtons[0]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<200>),
+    functionArea(box(layout::kStripButtons[1]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<45>),
+    functionArea(box(layout::kStripButtons[2]), cursor::kHand, mouse_flag::kClick, ToggleWindowClick<65>),
     endOfParent(),
     endOfList(),
 };
@@ -166,7 +164,7 @@ BOOL GAUGE_CALL SequenceClick(Point*, UINT32) {
 template <std::size_t row>
 constinit const MouseArea sequenceMouseAreas[] = {
     parentArea(kWholeGauge),
-    functionArea(clickBox(layout::kSpotClickBox), cursor::kHand, mouse_flag::kClick, SequenceClick<row>),
+    functionArea(box(layout::kSpotClickBox), cursor::kHand, mouse_flag::kClick, SequenceClick<row>),
     endOfParent(),
     endOfList(),
 };

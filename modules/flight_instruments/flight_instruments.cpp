@@ -34,8 +34,6 @@ static_assert(2 * layout::kBallAt.x + layout::kBall.width == 2 * layout::kAircra
 static_assert(layout::kHeadingBugHub.y - layout::kHeadingBug.height == 98 &&
               layout::kHeadingBugHub.y < layout::kHeadingCard.width / 2 / layout::kHeadingCardScale);
 
-constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
-
 FLOAT64 GAUGE_CALL VerticalSpeed(NeedleElement* needle) {
     return std::clamp(realValue(needle->source) * layout::kFeetPerMinutePerUnit, -layout::kClimbLimit,
                       layout::kClimbLimit);

@@ -3,24 +3,11 @@
 // and the places of the flag, the ball and the compass card.
 #pragma once
 
-#include <cstdint>
+#include "layout.h"
 
 namespace flight_instruments::layout {
 
-struct Picture {
-    std::uint32_t id;
-    int width, height;
-};
-
-struct Spot {
-    int x, y;
-};
-
-// A needle table's entry: the dial point the needle points at for the value.
-struct CalibrationPoint {
-    int x, y;
-    double value;
-};
+using namespace gauge::layout;
 
 // ---------------------------------------------------------------------------------------------
 // Vsi: feet per minute

@@ -15,7 +15,7 @@ using picturegen::Picture;
 namespace kit = picturegen::kit;
 namespace layout = flight_instruments::layout;
 using instrument_art::tableAngle;
-using instrument_art::texelCentre;
+using kit::texelCentre;
 
 constexpr double kUp = -90;
 constexpr kit::Rgb kFace{16, 16, 17};
@@ -23,23 +23,17 @@ constexpr kit::Rgb kRim{92, 92, 96};
 constexpr kit::Rgb kInk = kit::kLabelWhite;
 constexpr kit::Rgb kOrange{255, 140, 20};
 
-kit::Point spot(layout::Spot at) { return texelCentre(at.x, at.y); }
-
-kit::Point pointOf(const layout::CalibrationPoint& point) {
-    return {static_cast<double>(point.x), static_cast<double>(point.y)};
-}
-
 // ---------------------------------------------------------------------------------------------
 // Vsi
 
 constexpr double kVerticalSpeedTickOuter = 146;
 
 double verticalSpeedAngle(double feetPerMinute) {
-    return tableAngle(layout::kVerticalSpeedPoints, spot(layout::kVerticalSpeedPivot), feetPerMinute);
+    return tableAngle(layout::kVerticalSpeedPoints, texelCentre(layout::kVerticalSpeedPivot), feetPerMinute);
 }
 
 void drawVerticalSpeedDial(cairo_t* cr, const Picture&) {
-    const kit::Point centre = spot(layout::kVerticalSpeedPivot);
+    const kit::Point centre = texelCentre(layout::kVerticalSpeedPivot);
     kit::fill(cr, kit::kTransparent);
     kit::bezel(cr, centre, 150, 4, kRim, kFace);
     std::vector<kit::ScaleMark> marks;
@@ -52,7 +46,7 @@ void drawVerticalSpeedDial(cairo_t* cr, const Picture&) {
         numerals.push_back(std::to_string(static_cast<int>(std::abs(point.value)) / 100));
     }
     for (std::size_t i = 0; i < std::size(layout::kVerticalSpeedPoints); ++i) {
-        marks.push_back({.angle = kit::angleTowards(centre, pointOf(layout::kVerticalSpeedPoints[i])),
+        marks.push_back({.angle = kit::angleTowards(centre, kit::pointOf(layout::kVerticalSpeedPoints[i])),
                          .tick = kit::Tick::Major, .numeral = numerals[i]});
     }
     kit::dialScale(cr, centre,
@@ -67,7 +61,7 @@ void drawVerticalSpeedDial(cairo_t* cr, const Picture&) {
 
 // A long light pointer with a dark counterweight behind the hub.
 void drawVerticalSpeedNeedle(cairo_t* cr, const Picture& picture) {
-    const kit::Point hub = spot(layout::kVerticalSpeedNeedleHub);
+    const kit::Point hub = texelCentre(layout::kVerticalSpeedNeedleHub);
     kit::fill(cr, kit::kTransparent);
     kit::needle(cr, hub, 0,
                 {.length = picture.width - hub.x - 1, .tail = hub.x - 2, .width = 8, .colour = kInk,
@@ -78,7 +72,7 @@ void drawVerticalSpeedNeedle(cairo_t* cr, const Picture& picture) {
 // Turn
 
 double wingTipAngle(double rate) {
-    return tableAngle(layout::kTurnRatePoints, spot(layout::kAircraftPivot), rate);
+    return tableAngle(layout::kTurnRatePoints, texelCentre(layout::kAircraftPivot), rate);
 }
 
 // The tube's middle line: lowest under the pivot, rising a sixteenth of a pixel for every 0.5625
@@ -90,7 +84,7 @@ double tubeMiddle(double x) {
 }
 
 void drawTurnFace(cairo_t* cr, const Picture&) {
-    const kit::Point centre = spot(layout::kAircraftPivot);
+    const kit::Point centre = texelCentre(layout::kAircraftPivot);
     kit::fill(cr, kit::kTransparent);
     kit::bezel(cr, {151, 151}, 150, 4, kRim, kFace);
 
@@ -151,7 +145,7 @@ void drawOffFlag(cairo_t* cr, const Picture& picture) {
 
 // The aircraft seen from behind, wings level: the wings along the pivot's row, a fin above it.
 void drawAircraftSymbol(cairo_t* cr, const Picture& picture) {
-    const kit::Point hub = spot(layout::kAircraftSymbolHub);
+    const kit::Point hub = texelCentre(layout::kAircraftSymbolHub);
     kit::fill(cr, kit::kTransparent);
     kit::roundedRectangle(cr, 1, hub.y - 3, picture.width - 2, 6, 3, kInk);
     kit::roundedRectangle(cr, hub.x - 2.5, hub.y - 30, 5, 30, 2, kInk);
@@ -165,7 +159,7 @@ void drawAircraftSymbol(cairo_t* cr, const Picture& picture) {
 constexpr double kCardRadiusOnGauge = layout::kHeadingCard.width / 2.0 / layout::kHeadingCardScale;
 
 void drawGyroGlass(cairo_t* cr, const Picture&) {
-    const kit::Point centre = spot(layout::kHeadingCardCentre);
+    const kit::Point centre = texelCentre(layout::kHeadingCardCentre);
     kit::fill(cr, kit::kTransparent);
     kit::bezel(cr, centre, 149, 12, kRim, kFace);
     // Index marks every 45 degrees around the card, the lubber mark at the top.

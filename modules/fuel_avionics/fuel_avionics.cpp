@@ -46,9 +46,6 @@ void GAUGE_CALL PanelFuelCallback(GaugeHeader*, ServiceCode code, UINT32) {
 
 BOOL GAUGE_CALL FuelWindowClick(Point*, UINT32) { return host().panel_window_toggle(kFuelWindow); }
 
-constexpr Point at(const layout::PictureBox& box) { return {box.x, box.y}; }
-constexpr Box area(const layout::AreaBox& box) { return {box.x, box.y, box.width, box.height}; }
-
 // ---------------------------------------------------------------------------------------------
 // PanelFuel: the handle over the all-black background.
 
@@ -64,10 +61,10 @@ constinit Element* const panelFuelElements[] = {&panelFuelBackground.common, nul
 
 constinit const MouseArea panelFuelMouseAreas[] = {
     parentArea(kWholeGauge, 0xAB2D),
-    keyArea(area(layout::kLeftTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_LEFT),
-    keyArea(area(layout::kDownTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_DOWN),
-    keyArea(area(layout::kRightTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_RIGHT),
-    functionArea(area(layout::kFuelWindowArea), cursor::kHand, mouse_flag::kClick, FuelWindowClick),
+    keyArea(box(layout::kLeftTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_LEFT),
+    keyArea(box(layout::kDownTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_DOWN),
+    keyArea(box(layout::kRightTankArea), cursor::kHand, mouse_flag::kClick, key::FUEL_SELECTOR_RIGHT),
+    functionArea(box(layout::kFuelWindowArea), cursor::kHand, mouse_flag::kClick, FuelWindowClick),
     endOfParent(),
     endOfList(),
 };
@@ -86,7 +83,7 @@ constinit Element* const avionicsElements[] = {&avionicsBackground.common, nullp
 
 constinit const MouseArea avionicsMouseAreas[] = {
     parentArea(kWholeGauge, 0xAB0F),
-    keyArea(area(layout::kSwitchArea), cursor::kHand, mouse_flag::kClick, key::AVIONICS_MASTER_TOGGLE),
+    keyArea(box(layout::kSwitchArea), cursor::kHand, mouse_flag::kClick, key::AVIONICS_MASTER_TOGGLE),
     endOfParent(),
     endOfList(),
 };

@@ -4,43 +4,30 @@
 // and throws the switch from the point these name.
 #pragma once
 
-#include <cstdint>
+#include "layout.h"
 
 namespace fuel_avionics::layout {
 
-// A picture and the place on the background where an icon shows it.
-struct PictureBox {
-    std::uint32_t id;
-    int x, y, width, height;
-};
-
-// A click area in background pixels.
-struct AreaBox {
-    int x, y, width, height;
-};
-
-struct PicturePoint {
-    int x, y;
-};
+using namespace gauge::layout;
 
 // PanelFuel: the all-black background and the handle drawn down (id), left (id + 1) and right (id + 2).
 inline constexpr PictureBox kFuelBackground{0x100, 0, 0, 450, 270};
 inline constexpr PictureBox kFuelHandle{0x142, 63, 0, 321, 196};
 // The handle turns about this point of its pictures.
-inline constexpr PicturePoint kHandlePivot{160, 70};
+inline constexpr Spot kHandlePivot{160, 70};
 
-inline constexpr AreaBox kLeftTankArea{50, 30, 100, 70};
-inline constexpr AreaBox kDownTankArea{170, 110, 100, 70};
-inline constexpr AreaBox kRightTankArea{300, 30, 100, 70};
-inline constexpr AreaBox kFuelWindowArea{400, 225, 50, 45};
+inline constexpr Area kLeftTankArea{50, 30, 100, 70};
+inline constexpr Area kDownTankArea{170, 110, 100, 70};
+inline constexpr Area kRightTankArea{300, 30, 100, 70};
+inline constexpr Area kFuelWindowArea{400, 225, 50, 45};
 
 // Avionics: the all-black background and the switch drawn down (id, off) and up (id + 1, on).
 inline constexpr PictureBox kSwitchBackground{0x116, 0, 0, 22, 38};
 inline constexpr PictureBox kSwitch{0x117, 0, 0, 22, 38};
 // The switch's bezel centre in its pictures: in the upper part, where its click area is.
-inline constexpr PicturePoint kSwitchPivot{11, 17};
+inline constexpr Spot kSwitchPivot{11, 17};
 
-inline constexpr AreaBox kSwitchArea{0, 0, 21, 28};
+inline constexpr Area kSwitchArea{0, 0, 21, 28};
 
 // The tank areas lie left of, below and right of the handle's pivot, so the handle points at the
 // area that selected it.

@@ -5,13 +5,11 @@
 
 #include <cstdint>
 
+#include "layout.h"
+
 namespace landing_gear::layout {
 
-// A picture and the place on the plate where an icon shows it.
-struct PictureBox {
-    std::uint32_t id;
-    int x, y, width, height;
-};
+using namespace gauge::layout;
 
 inline constexpr std::uint32_t kPlate = 0x130;
 inline constexpr int kPlateWidth = 444;

@@ -66,8 +66,6 @@ BOOL GAUGE_CALL GearWindowClick(Point*, UINT32) {
     return kFalse;
 }
 
-constexpr Point at(const layout::PictureBox& box) { return {box.x, box.y}; }
-
 // ---------------------------------------------------------------------------------------------
 // The lamps stand alike in both gauges. An element belongs to one gauge and carries the host's
 // drawing state, so each gauge has its own three; they share one failure list.

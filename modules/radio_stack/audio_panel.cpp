@@ -20,8 +20,6 @@ namespace layout = audio_panel_layout;
 
 constinit const FailureRecord lampFailures[] = {failure(20, 2), failure(21, 2), kEndOfFailures};
 
-constexpr Point at(layout::Corner corner) { return {corner.x, corner.y}; }
-
 // ---------------------------------------------------------------------------------------------
 // Both panels draw the same elements over their own face. An element belongs to one gauge and
 // carries the host's drawing state, so each gauge has its own; they share the failure and mouse
@@ -38,7 +36,7 @@ struct VfrPanel {
 
 // An indicator bar lit by its host value.
 template <class Gauge>
-constexpr IconElement bar(UINT32 colour, layout::Corner corner, HostVariableToken source) {
+constexpr IconElement bar(UINT32 colour, layout::Spot corner, HostVariableToken source) {
     return lamp(colour, at(corner), Gauge::gauge, source, FlagLamp, lampFailures);
 }
 
@@ -79,7 +77,7 @@ constinit Element* const elements[] = {&face<Gauge>.common, nullptr};
 // ---------------------------------------------------------------------------------------------
 // The mouse areas of both panels. The outermost parent stays open up to the end of the list.
 
-constexpr Box button(layout::Corner corner) {
+constexpr Box button(layout::Spot corner) {
     return {corner.x, corner.y, layout::kButtonWidth, layout::kButtonHeight};
 }
 constexpr Box kWholeButton{0, 0, layout::kButtonWidth, layout::kButtonHeight};

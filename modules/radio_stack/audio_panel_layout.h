@@ -24,17 +24,14 @@ inline constexpr int kBarWidth = 24;
 inline constexpr int kBarHeight = 6;
 
 // The buttons with a bar, by the top-left corner the bar and the button share.
-struct Corner {
-    int x, y;
-};
-inline constexpr Corner kMarkerMute{94, 12};
-inline constexpr Corner kCom1{148, 12};
-inline constexpr Corner kCom2{197, 12};
-inline constexpr Corner kNav1{315, 10};
-inline constexpr Corner kNav2{365, 10};
-inline constexpr Corner kDme{416, 10};
-inline constexpr Corner kAdf{465, 10};
-inline constexpr Corner kReceiveAll{315, 53};
+inline constexpr Spot kMarkerMute{94, 12};
+inline constexpr Spot kCom1{148, 12};
+inline constexpr Spot kCom2{197, 12};
+inline constexpr Spot kNav1{315, 10};
+inline constexpr Spot kNav2{365, 10};
+inline constexpr Spot kDme{416, 10};
+inline constexpr Spot kAdf{465, 10};
+inline constexpr Spot kReceiveAll{315, 53};
 inline constexpr int kButtonWidth = 40;
 inline constexpr int kButtonHeight = 30;
 

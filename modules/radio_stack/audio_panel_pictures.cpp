@@ -35,7 +35,7 @@ void drawMarkerLamps(cairo_t* cr, Point origin, int lit) {
 }
 
 struct AudioButton {
-    layout::Corner corner;
+    layout::Spot corner;
     const char* caption;
 };
 

@@ -77,11 +77,13 @@ void GAUGE_CALL TurnLogic(GaugeHeader*, ServiceCode code, UINT32) {
     }
 }
 
-BOOL GAUGE_CALL TurnLeftClick(Point*, UINT32) {
-    apRollCommand = kTurnLeftCommand;
+// The knob turned to L or R asks for its roll command until the bank is reached.
+template <TurnKnobPosition position, SINT16 command>
+BOOL GAUGE_CALL TurnClick(Point*, UINT32) {
+    apRollCommand = command;
     host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_TURNED, 1);
     apBankReached = 0;
-    apTurnKnob = kTurnLeft;
+    apTurnKnob = position;
     return kFalse;
 }
 
@@ -101,14 +103,6 @@ BOOL GAUGE_CALL PushAtCentreClick(Point*, UINT32) {
     apRollCommand = 0;
     apBankReached = 0;
     apTurnKnob = kTurnCentre;
-    return kFalse;
-}
-
-BOOL GAUGE_CALL TurnRightClick(Point*, UINT32) {
-    apRollCommand = kTurnRightCommand;
-    host().trigger_key_event(key::AUTOPILOT_TURN_KNOB_TURNED, 1);
-    apBankReached = 0;
-    apTurnKnob = kTurnRight;
     return kFalse;
 }
 
@@ -177,10 +171,10 @@ constinit const MouseArea mouseAreas[] = {
     keyArea({201, 35, 34, 25}, cursor::kHand, mouse_flag::kClick, key::AUTOPILOT_HI_SENS),
     // The turn knob: left edge, upper centre, lower centre, right edge.
     parentArea({137, 65, 92, 100}),
-    functionArea({0, 10, 20, 80}, cursor::kLeftArrow, mouse_flag::kClick, TurnLeftClick),
+    functionArea({0, 10, 20, 80}, cursor::kLeftArrow, mouse_flag::kClick, TurnClick<kTurnLeft, kTurnLeftCommand>),
     functionArea({30, 10, 25, 35}, cursor::kHand, mouse_flag::kClick, CentreClick),
     functionArea({30, 50, 25, 35}, cursor::kGrab, mouse_flag::kClick, PushAtCentreClick),
-    functionArea({70, 10, 20, 80}, cursor::kRightArrow, mouse_flag::kClick, TurnRightClick),
+    functionArea({70, 10, 20, 80}, cursor::kRightArrow, mouse_flag::kClick, TurnClick<kTurnRight, kTurnRightCommand>),
     endOfParent(),
     endOfParent(),
     endOfList(),

@@ -14,10 +14,10 @@ inline constexpr int kFaceWidth = 400;
 inline constexpr int kFaceHeight = 119;
 
 // The readouts' boxes; the face prints a display window around each.
-inline constexpr Region kComActive{25, 30, 80, 25};
-inline constexpr Region kComStandby{110, 30, 80, 25};
-inline constexpr Region kNavActive{205, 30, 80, 25};
-inline constexpr Region kNavStandby{290, 30, 80, 25};
+inline constexpr Area kComActive{25, 30, 80, 25};
+inline constexpr Area kComStandby{110, 30, 80, 25};
+inline constexpr Area kNavActive{205, 30, 80, 25};
+inline constexpr Area kNavStandby{290, 30, 80, 25};
 
 // The transfer button up (id) and pressed (id + 1), shown at two places.
 inline constexpr PictureBox kComTransfer{0x128, 84, 75, 33, 25};

@@ -12,7 +12,7 @@ using namespace radio_stack::art;
 namespace layout = radio_stack::com1_nav1_layout;
 
 // The face prints a display window around each readout.
-constexpr std::pair<layout::Region, const char*> kWindows[] = {
+constexpr std::pair<layout::Area, const char*> kWindows[] = {
     {layout::kComActive, "USE"},
     {layout::kComStandby, "STBY"},
     {layout::kNavActive, "USE"},

@@ -13,8 +13,8 @@ inline constexpr int kFaceWidth = 700;
 inline constexpr int kFaceHeight = 300;
 
 // One digit, and the leading pair: a 1 and the digit of bits 12 to 15.
-inline constexpr DrumStrip kDigitStrip{0x131, 34, 500, 34, 50};
-inline constexpr DrumStrip kLeadingPairStrip{0x136, 80, 500, 80, 50};
+inline constexpr DrumStrip kDigitStrip{{0x131, 34, 500}, 34, 50};
+inline constexpr DrumStrip kLeadingPairStrip{{0x136, 80, 500}, 80, 50};
 static_assert(showsOneCell(kDigitStrip) && showsOneCell(kLeadingPairStrip));
 
 // The x of a half's drum of BCD digit 0 to 3; digit 3 is the leading pair's.

@@ -12,9 +12,9 @@ inline constexpr std::uint32_t kFace = 0x138;
 inline constexpr int kFaceWidth = 600;
 inline constexpr int kFaceHeight = 134;
 
-inline constexpr Region kDisplayWindow{16, 21, 282, 43};
-inline constexpr Region kSpeedText{20, 25, 126, 35};
-inline constexpr Region kDistanceText{150, 25, 144, 35};
+inline constexpr Area kDisplayWindow{16, 21, 282, 43};
+inline constexpr Area kSpeedText{20, 25, 126, 35};
+inline constexpr Area kDistanceText{150, 25, 144, 35};
 static_assert(contains(kDisplayWindow, kSpeedText) && contains(kDisplayWindow, kDistanceText));
 
 // The power switch off (id) and on (id + 1); the source switch at NAV 1 (id) and NAV 2 (id + 1).

@@ -46,9 +46,8 @@ inline void displayWindow(cairo_t* cr, Box glass) {
 }
 
 // The display window the face prints around a readout's box.
-inline void displayWindow(cairo_t* cr, const layout::Region& readout) {
-    displayWindow(cr, Box{static_cast<double>(readout.x), static_cast<double>(readout.y),
-                          static_cast<double>(readout.width), static_cast<double>(readout.height)});
+inline void displayWindow(cairo_t* cr, const layout::Area& readout) {
+    displayWindow(cr, kit::boxOf(readout));
 }
 
 inline void button(cairo_t* cr, Box box, std::string_view caption, double size) {
@@ -87,10 +86,11 @@ constexpr Picture picture(const layout::PictureBox& box, int index, Draw draw) {
 
 // A drum strip (24-bit where its digits are large) and its window.
 constexpr Picture strip(const layout::DrumStrip& drum, int bitsPerPixel, Draw draw) {
-    return {.id = drum.id, .width = drum.width, .height = drum.height, .bitsPerPixel = bitsPerPixel, .draw = draw};
+    return {.id = drum.strip.id, .width = drum.strip.width, .height = drum.strip.height, .bitsPerPixel = bitsPerPixel,
+            .draw = draw};
 }
 constexpr Picture window(const layout::DrumStrip& drum) {
-    return {.id = drum.id + 1, .width = drum.windowWidth, .height = drum.windowHeight, .bitsPerPixel = 8,
+    return {.id = drum.strip.id + 1, .width = drum.windowWidth, .height = drum.windowHeight, .bitsPerPixel = 8,
             .draw = drawMask};
 }
 

@@ -49,12 +49,6 @@ FLOAT64 GAUGE_CALL StatePicture(IconElement*) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Places from the units' layout headers
-
-constexpr Point at(const layout::PictureBox& picture) { return {picture.x, picture.y}; }
-constexpr Box box(const layout::Region& region) { return {region.x, region.y, region.width, region.height}; }
-
-// ---------------------------------------------------------------------------------------------
 // Readouts and binary-coded decimal values
 
 // A switched-off radio's readout shows only its black background.
@@ -98,11 +92,10 @@ inline SINT8 elapsedTicks(SINT32& startTick) {
 // ---------------------------------------------------------------------------------------------
 // Digit drums: a strip moved up by its callback's digit 0 to 9, seen through its window.
 
-
-constexpr MovingImageElement drum(const layout::DrumStrip& strip, Point position, GaugeHeader* gauge,
+constexpr MovingImageElement drum(const layout::DrumStrip& drum, Point position, GaugeHeader* gauge,
                                   HostVariableToken source, UpdateCallback<MovingImageElement> digit,
                                   const FailureRecord* failures, UINT32 imageFlags, Element* const* children) {
-    return {.common = {.kind = kMovingImage, .resourceId = strip.id, .position = position, .gauge = gauge,
+    return {.common = {.kind = kMovingImage, .resourceId = drum.strip.id, .position = position, .gauge = gauge,
                        .children = children, .failures = failures, .imageFlags = imageFlags},
             .xSource = {.token = 0}, .xMinimum = 0, .xMaximum = 0, .ySource = {.token = source}, .yMinimum = 0,
             .yMaximum = 9.0, .xUpdateCallback = nullptr, .yUpdateCallback = digit};

@@ -12,12 +12,12 @@ inline constexpr std::uint32_t kFace = 0x110;
 inline constexpr int kFaceWidth = 600;
 inline constexpr int kFaceHeight = 147;
 
-inline constexpr DrumStrip kDigitStrip{0x111, 18, 240, 18, 24};
+inline constexpr DrumStrip kDigitStrip{{0x111, 18, 240}, 18, 24};
 static_assert(showsOneCell(kDigitStrip));
 // The x of the drum of BCD digit 0 (units) to 3 (thousands); the digit knobs stand under them.
 inline constexpr int kDrumX[] = {376, 274, 170, 62};
 inline constexpr int kDrumY = 31;
-inline constexpr Region kDisplayWindow{50, 25, 362, 30};
+inline constexpr Area kDisplayWindow{50, 25, 362, 30};
 static_assert(contains(kDisplayWindow, {kDrumX[3], kDrumY, kDigitStrip.windowWidth, kDigitStrip.windowHeight}) &&
               contains(kDisplayWindow, {kDrumX[0], kDrumY, kDigitStrip.windowWidth, kDigitStrip.windowHeight}));
 

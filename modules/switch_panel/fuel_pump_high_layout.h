@@ -1,9 +1,11 @@
 // Where the high-boost switch meets its art: a yellow rocker over its whole gauge.
 #pragma once
 
-#include "picture_box.h"
+#include "layout.h"
 
 namespace switch_panel::layout {
+
+using namespace gauge::layout;
 
 inline constexpr PictureBox kFuelPumpHighPlate = wholeGauge(0x174, 16, 51);
 // Off at the id, on at the next.

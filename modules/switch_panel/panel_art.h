@@ -2,7 +2,7 @@
 // black plates the panel shows through, and the rocker every switch of the row is drawn as.
 #pragma once
 
-#include "modules/switch_panel/picture_box.h"
+#include "layout.h"
 #include "tools/picturegen/drawing_kit.h"
 #include "tools/picturegen/picture.h"
 
@@ -11,7 +11,7 @@ namespace switch_panel::art {
 namespace kit = picturegen::kit;
 
 // Every picture of the module is 8-bit.
-constexpr picturegen::Picture picture(const layout::PictureBox& box, std::uint32_t id,
+constexpr picturegen::Picture picture(const gauge::layout::PictureBox& box, std::uint32_t id,
                                       void (*draw)(cairo_t*, const picturegen::Picture&)) {
     return {.id = id, .width = box.width, .height = box.height, .bitsPerPixel = 8, .draw = draw};
 }

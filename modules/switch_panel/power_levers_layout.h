@@ -2,9 +2,11 @@
 // where the knobs, the flap handle and its indicator dot stand, and the handle's four detents.
 #pragma once
 
-#include "picture_box.h"
+#include "layout.h"
 
 namespace switch_panel::layout {
+
+using namespace gauge::layout;
 
 // PanelC: the quadrant. Its plate is pure black; the slots are the panel's.
 inline constexpr PictureBox kQuadrantPlate = wholeGauge(0x110, 508, 355);

@@ -37,24 +37,18 @@ FLOAT64 GAUGE_CALL SuctionClamp(NeedleElement* needle) {
     return suction;
 }
 
-constexpr NonlinearityEntry suctionEntry(int mark) {
-    return {.x = layout::kSuctionMarks[mark].x, .y = layout::kSuctionMarks[mark].y,
-            .value = layout::kSuctionMarks[mark].value, .angle = 0};
-}
 static_assert(layout::kSuctionMarks[0].value == kSuctionLeast &&
               layout::kSuctionMarks[layout::kSuctionMarkCount - 1].value == kSuctionMost);
 
 // The host writes each entry's angle.
-constinit NonlinearityEntry suctionTable[] = {
-    suctionEntry(0), suctionEntry(1), suctionEntry(2), suctionEntry(3), suctionEntry(4),
-};
+constinit auto suctionTable = nonlinearityTable(layout::kSuctionMarks);
 constinit const FailureRecord suctionFailures[] = {failure(20, 2), failure(2, 2), kEndOfFailures};
 
 constinit NeedleElement suctionNeedle = {
     .common = {.kind = kNeedle, .resourceId = layout::kSuctionNeedle.id, .position = at(layout::kSuctionNeedle),
                .offset = {layout::kSuctionNeedlePivotX, layout::kSuctionNeedlePivotY}, .gauge = &succion,
                .failures = suctionFailures, .imageFlags = image_flag::kTransparentErase},
-    .source = {.token = var::SUCTION_PRESSURE}, .table = suctionTable, .tableLength = layout::kSuctionMarkCount,
+    .source = {.token = var::SUCTION_PRESSURE}, .table = suctionTable.data(), .tableLength = suctionTable.size(),
     .maxRotationRate = 6, .updateCallback = SuctionClamp,
 };
 constinit Element* const suctionChildren[] = {&suctionNeedle.common, nullptr};
@@ -208,12 +202,10 @@ constinit StaticImageElement unitFace = background(Unit::face, Unit::gauge, unit
 template <class Unit>
 constinit Element* const unitElements[] = {&unitFace<Unit>.common, nullptr};
 
-constexpr Box boxOf(const layout::ButtonBox& button) { return {button.x, button.y, button.width, button.height}; }
-
 constinit const MouseArea garminAreas[] = {
     parentArea(kWholeGauge),
-    functionArea(boxOf(layout::kApproachButton), cursor::kHand, mouse_flag::kClick, ApproachButton<GarminUnit>),
-    parentArea(boxOf(layout::kNavGpsButton), 0xAB4D),
+    functionArea(box(layout::kApproachButton), cursor::kHand, mouse_flag::kClick, ApproachButton<GarminUnit>),
+    parentArea(box(layout::kNavGpsButton), 0xAB4D),
     keyArea({0, 0, 59, 59}, cursor::kHand, mouse_flag::kClick, key::GPS_DRIVES_NAV_TOGGLE),
     endOfParent(),
     functionArea({0, 0, 400, 100}, cursor::kHand, mouse_flag::kClick, GpsWindowClick),
@@ -223,8 +215,8 @@ constinit const MouseArea garminAreas[] = {
 
 constinit const MouseArea garminVfrAreas[] = {
     parentArea(kWholeGauge),
-    functionArea(boxOf(layout::kApproachButton), cursor::kHand, mouse_flag::kClick, ApproachButton<GarminVfrUnit>),
-    parentArea(boxOf(layout::kNavGpsButton), 0xAB4D),
+    functionArea(box(layout::kApproachButton), cursor::kHand, mouse_flag::kClick, ApproachButton<GarminVfrUnit>),
+    parentArea(box(layout::kNavGpsButton), 0xAB4D),
     keyArea({0, 0, 59, 59}, cursor::kHand, mouse_flag::kClick, key::GPS_DRIVES_NAV_TOGGLE),
     endOfParent(),
     endOfParent(),

@@ -2,9 +2,11 @@
 // sizes, the needle's pivot and the points its table aims at, and the units' annunciator windows.
 #pragma once
 
-#include "picture_box.h"
+#include "layout.h"
 
 namespace switch_panel::layout {
+
+using namespace gauge::layout;
 
 // Succion: the dial, and the needle drawn pointing right from its pivot.
 inline constexpr PictureBox kSuctionDial = wholeGauge(0x143, 302, 302);
@@ -13,12 +15,8 @@ inline constexpr int kSuctionNeedlePivotX = 31;
 inline constexpr int kSuctionNeedlePivotY = 16;
 
 // The dial points at which the needle shows each value, in inches of mercury, clockwise.
-struct DialPoint {
-    int x, y;
-    double value;
-};
 inline constexpr int kSuctionMarkCount = 5;
-inline constexpr DialPoint kSuctionMarks[kSuctionMarkCount] = {
+inline constexpr CalibrationPoint kSuctionMarks[kSuctionMarkCount] = {
     {62, 186, 3}, {88, 120, 4}, {152, 91, 5}, {216, 119, 6}, {242, 186, 7},
 };
 
@@ -31,12 +29,9 @@ inline constexpr PictureBox kNavGpsLamp{0x162, 100, 34, 49, 48};
 inline constexpr PictureBox kApproachLamp{0x165, 171, 35, 60, 46};
 
 // The push buttons under the windows; GPS SEQ and LAMP TEST take no clicks.
-struct ButtonBox {
-    int x, y, width, height;
-};
-inline constexpr ButtonBox kNavGpsButton{90, 105, 60, 60};
-inline constexpr ButtonBox kApproachButton{150, 105, 60, 60};
-inline constexpr ButtonBox kSequenceButton{210, 105, 60, 60};
-inline constexpr ButtonBox kLampTestButton{270, 105, 60, 60};
+inline constexpr Area kNavGpsButton{90, 105, 60, 60};
+inline constexpr Area kApproachButton{150, 105, 60, 60};
+inline constexpr Area kSequenceButton{210, 105, 60, 60};
+inline constexpr Area kLampTestButton{270, 105, 60, 60};
 
 }  // namespace switch_panel::layout

@@ -26,8 +26,8 @@ constexpr kit::Rgb kArcGreen{40, 190, 70};
 // The angle the needle takes for a value, between the table's points as the host interpolates.
 double angleFor(double value) {
     for (int mark = 1; mark < layout::kSuctionMarkCount; ++mark) {
-        const layout::DialPoint& low = layout::kSuctionMarks[mark - 1];
-        const layout::DialPoint& high = layout::kSuctionMarks[mark];
+        const layout::CalibrationPoint& low = layout::kSuctionMarks[mark - 1];
+        const layout::CalibrationPoint& high = layout::kSuctionMarks[mark];
         if (value <= high.value) {
             const double lowAngle = kit::angleTowards(kPivot, {double(low.x), double(low.y)});
             const double highAngle = kit::angleTowards(kPivot, {double(high.x), double(high.y)});
@@ -56,7 +56,7 @@ void drawSuctionDial(cairo_t* cr, const Picture& picture) {
     std::string numerals[layout::kSuctionMarkCount];
     int count = 0;
     for (int mark = 0; mark < layout::kSuctionMarkCount; ++mark) {
-        const layout::DialPoint& point = layout::kSuctionMarks[mark];
+        const layout::CalibrationPoint& point = layout::kSuctionMarks[mark];
         const bool labelled = point.value > 3 && point.value < 7;
         numerals[mark] = labelled ? std::to_string(static_cast<int>(point.value)) : std::string{};
         marks[count++] = {kit::angleTowards(kPivot, {double(point.x), double(point.y)}),
@@ -93,7 +93,7 @@ void window(cairo_t* cr, const layout::PictureBox& box) {
     kit::recess(cr, {box.x - 3.0, box.y - 3.0, box.width + 6.0, box.height + 6.0}, 3, 3, kit::kNearBlack);
 }
 
-void button(cairo_t* cr, const layout::ButtonBox& box, const char* caption) {
+void button(cairo_t* cr, const layout::Area& box, const char* caption) {
     kit::pushButton(cr, {box.x + 6.0, box.y + 8.0, box.width - 12.0, box.height - 16.0}, kit::ButtonState::Up,
                     kButtonCap, caption, 9, kit::kLabelWhite);
 }

@@ -2,7 +2,6 @@
 // and what the units' gauge files share.
 #pragma once
 
-#include "picture_box.h"
 #include "module.h"
 #include "rows.h"
 
@@ -27,7 +26,5 @@ extern gauge::GaugeHeader swPanel0;
 extern gauge::GaugeHeader swPanel1;
 extern gauge::GaugeHeader flap;
 extern gauge::GaugeHeader garminVfr;
-
-constexpr gauge::Point at(const layout::PictureBox& box) { return {box.x, box.y}; }
 
 }  // namespace switch_panel

@@ -2,9 +2,11 @@
 // master rocker divides into its two halves. Every switch shows its icon over the whole gauge.
 #pragma once
 
-#include "picture_box.h"
+#include "layout.h"
 
 namespace switch_panel::layout {
+
+using namespace gauge::layout;
 
 // A switch's icon pictures: off at the box's id, on at the next id.
 inline constexpr PictureBox kRockerPlate = wholeGauge(0x105, 57, 101);

@@ -49,13 +49,6 @@ BOOL GAUGE_CALL MoveEgtReference(Point*, UINT32) {
     return kFalse;
 }
 
-constexpr NonlinearityEntry tableEntry(const layout::ScalePoint& point) {
-    return {.x = point.x, .y = point.y, .value = point.value, .angle = 0};
-}
-
-constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
-constexpr Box box(layout::Area area) { return {area.x, area.y, area.width, area.height}; }
-
 // ---------------------------------------------------------------------------------------------
 // A chain: the face, the temperature pointer, the reference pointer, and the cover over both.
 
@@ -66,27 +59,25 @@ constinit StaticImageElement cover = {
 constinit Element* const referenceChildren[] = {&cover.common, nullptr};
 
 // The host writes each entry's angle when it creates the gauge.
-constinit NonlinearityEntry referenceTable[] = {tableEntry(layout::kReferenceScale[0]),
-                                                tableEntry(layout::kReferenceScale[1])};
+constinit auto referenceTable = nonlinearityTable(layout::kReferenceScale);
 constinit NeedleElement referencePointer = {
-    .common = {.kind = kNeedle, .resourceId = layout::kReferencePointer.id, .position = at(layout::kPointerCentre),
-               .offset = at(layout::kReferencePointer.pivot), .gauge = &egt, .children = referenceChildren,
-               .imageFlags = image_flag::kTransparentErase},
-    .source = {.token = 0}, .table = referenceTable, .tableLength = std::size(referenceTable), .maxRotationRate = 6,
+    .common = {.kind = kNeedle, .resourceId = layout::kReferencePointer.picture.id,
+               .position = at(layout::kPointerCentre), .offset = at(layout::kReferencePointer.pivot), .gauge = &egt,
+               .children = referenceChildren, .imageFlags = image_flag::kTransparentErase},
+    .source = {.token = 0}, .table = referenceTable.data(), .tableLength = referenceTable.size(), .maxRotationRate = 6,
     .updateCallback = ReferencePointer,
 };
 constinit Element* const temperatureChildren[] = {&referencePointer.common, nullptr};
 
 constinit const FailureRecord temperatureFailures[] = {failure(20, 2), failure(2, 2), kEndOfFailures};
-constinit NonlinearityEntry temperatureTable[] = {tableEntry(layout::kTemperatureScale[0]),
-                                                  tableEntry(layout::kTemperatureScale[1]),
-                                                  tableEntry(layout::kTemperatureScale[2])};
+constinit auto temperatureTable = nonlinearityTable(layout::kTemperatureScale);
 constinit NeedleElement temperaturePointer = {
-    .common = {.kind = kNeedle, .resourceId = layout::kTemperaturePointer.id, .position = at(layout::kPointerCentre),
-               .offset = at(layout::kTemperaturePointer.pivot), .gauge = &egt, .children = temperatureChildren,
-               .failures = temperatureFailures, .imageFlags = image_flag::kTransparentErase},
-    .source = {.token = var::EXHAUST_GAS_TEMPERATURE}, .table = temperatureTable,
-    .tableLength = std::size(temperatureTable), .maxRotationRate = 6, .updateCallback = TemperaturePointer,
+    .common = {.kind = kNeedle, .resourceId = layout::kTemperaturePointer.picture.id,
+               .position = at(layout::kPointerCentre), .offset = at(layout::kTemperaturePointer.pivot), .gauge = &egt,
+               .children = temperatureChildren, .failures = temperatureFailures,
+               .imageFlags = image_flag::kTransparentErase},
+    .source = {.token = var::EXHAUST_GAS_TEMPERATURE}, .table = temperatureTable.data(),
+    .tableLength = temperatureTable.size(), .maxRotationRate = 6, .updateCallback = TemperaturePointer,
 };
 constinit Element* const faceChildren[] = {&temperaturePointer.common, nullptr};
 constinit StaticImageElement face = background(layout::kFace, &egt, faceChildren);

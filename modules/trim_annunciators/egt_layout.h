@@ -6,27 +6,16 @@
 
 #include <cstdint>
 
+#include "layout.h"
+
 namespace trim_annunciators::egt_layout {
 
-struct Spot {
-    int x, y;
-};
+using namespace gauge::layout;
 
 // A picture whose pivot, the point it turns about, lies in the picture's own coordinates.
 struct PointerPicture {
-    std::uint32_t id;
-    int width, height;
+    Picture picture;
     Spot pivot;
-};
-
-// A table point: the face point the pointer aims at for the value.
-struct ScalePoint {
-    int x, y;
-    double value;
-};
-
-struct Area {
-    int x, y, width, height;
 };
 
 inline constexpr std::uint32_t kFace = 0x141;
@@ -38,13 +27,13 @@ inline constexpr int kCoverTopRow = 153;
 // Both pointers turn about this face point; their pivots lie before their pictures' left edges,
 // so each starts some way out from it, under the cover.
 inline constexpr Spot kPointerCentre{148, 225};
-inline constexpr PointerPicture kTemperaturePointer{0x143, 114, 25, {-31, 13}};
-inline constexpr PointerPicture kReferencePointer{0x144, 113, 11, {-45, 6}};
+inline constexpr PointerPicture kTemperaturePointer{{0x143, 114, 25}, {-31, 13}};
+inline constexpr PointerPicture kReferencePointer{{0x144, 113, 11}, {-45, 6}};
 
 // 500 to 1700 °F across the arc, 1100 °F straight up from the pointers' centre.
-inline constexpr ScalePoint kTemperatureScale[] = {{50, 140, 500}, {147, 83, 1100}, {241, 120, 1700}};
+inline constexpr CalibrationPoint kTemperatureScale[] = {{50, 140, 500}, {147, 83, 1100}, {241, 120, 1700}};
 // The reference runs from near the arc's left end to its 1700 °F end, where the star stands.
-inline constexpr ScalePoint kReferenceScale[] = {{67, 119, 0}, {241, 120, 16384}};
+inline constexpr CalibrationPoint kReferenceScale[] = {{67, 119, 0}, {241, 120, 16384}};
 // The printed scale: one tick every 25 °F.
 inline constexpr double kDegreesPerDivision = 25;
 

@@ -20,16 +20,13 @@ constexpr kit::Rgb kCoverPaint{40, 41, 44};
 constexpr kit::Rgb kReferenceYellow{240, 196, 30};
 constexpr kit::Rgb kKnobBody{44, 44, 47};
 
-// A pixel's centre: the host turns pointers about pixel positions, and cairo lays pixel n from n to n + 1.
-kit::Point centreOf(int x, int y) { return {x + 0.5, y + 0.5}; }
-
 constexpr double kFaceMiddle = layout::kFaceSize / 2.0;
 constexpr kit::Point kDialCentre{kFaceMiddle, kFaceMiddle};
 constexpr double kDialRadius = 132;
-const kit::Point kPointerCentre = centreOf(layout::kPointerCentre.x, layout::kPointerCentre.y);
+const kit::Point kPointerCentre = kit::texelCentre(layout::kPointerCentre);
 
-double angleOf(const layout::ScalePoint& point) {
-    return kit::angleTowards(kPointerCentre, centreOf(point.x, point.y));
+double angleOf(const layout::CalibrationPoint& point) {
+    return kit::angleTowards(kPointerCentre, kit::texelCentre(point.x, point.y));
 }
 
 // Where the temperature pointer points for a value: between two table points the angle follows
@@ -85,7 +82,7 @@ void drawFace(cairo_t* cr, const Picture& picture) {
 }
 
 // A pointer lies along its pivot's row, pointing right; its pivot lies left of the picture.
-kit::Point pivotOf(const layout::PointerPicture& pointer) { return centreOf(pointer.pivot.x, pointer.pivot.y); }
+kit::Point pivotOf(const layout::PointerPicture& pointer) { return kit::texelCentre(pointer.pivot); }
 
 void drawTemperaturePointer(cairo_t* cr, const Picture& picture) {
     kit::fill(cr, kit::kTransparent);
@@ -130,7 +127,8 @@ void drawCover(cairo_t* cr, const Picture&) {
 }
 
 constexpr Picture pointerPicture(const layout::PointerPicture& pointer, void (*draw)(cairo_t*, const Picture&)) {
-    return {.id = pointer.id, .width = pointer.width, .height = pointer.height, .bitsPerPixel = 8, .draw = draw};
+    return {.id = pointer.picture.id, .width = pointer.picture.width, .height = pointer.picture.height,
+            .bitsPerPixel = 8, .draw = draw};
 }
 
 constexpr Picture kPictures[] = {

@@ -44,9 +44,6 @@ static_assert(layout::kSettingWindowAt.x > layout::kSettingCardCentre.x &&
               layout::kSettingWindowAt.y < layout::kSettingCardCentre.y &&
               layout::kSettingWindowAt.y + layout::kSettingWindow.height > layout::kSettingCardCentre.y);
 
-constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
-constexpr Box box(layout::Area area) { return {area.x, area.y, area.width, area.height}; }
-
 // ---------------------------------------------------------------------------------------------
 // Callbacks
 

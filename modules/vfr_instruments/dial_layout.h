@@ -3,28 +3,11 @@
 // card's geometry and the boxes of the readouts and click areas.
 #pragma once
 
-#include <cstdint>
+#include "layout.h"
 
 namespace dial_instruments::layout {
 
-struct Picture {
-    std::uint32_t id;
-    int width, height;
-};
-
-struct Spot {
-    int x, y;
-};
-
-struct Area {
-    int x, y, width, height;
-};
-
-// A needle table's entry: the dial point the needle points at for the value.
-struct CalibrationPoint {
-    int x, y;
-    double value;
-};
+using namespace gauge::layout;
 
 // ---------------------------------------------------------------------------------------------
 // Asi

@@ -16,7 +16,7 @@ using picturegen::Picture;
 namespace kit = picturegen::kit;
 namespace layout = dial_instruments::layout;
 using instrument_art::tableAngle;
-using instrument_art::texelCentre;
+using kit::texelCentre;
 
 constexpr double kUp = -90;
 
@@ -34,8 +34,6 @@ constexpr DialStyle kVfrStyle{.face = {14, 14, 15}, .ink = kit::kLabelWhite, .ri
 constexpr DialStyle kMainStyle{.face = {30, 33, 40}, .ink = {240, 232, 205}, .rim = {60, 64, 72},
                                .pointer = {240, 232, 205}, .hub = {52, 55, 62}, .altimeterBezelAndKnob = false};
 
-kit::Point spot(layout::Spot at) { return texelCentre(at.x, at.y); }
-
 // ---------------------------------------------------------------------------------------------
 // Asi
 
@@ -44,12 +42,12 @@ constexpr double kAirspeedNumerals = 84;
 constexpr double kKnotsPerMph = 1 / 1.15078;
 
 double airspeedAngle(double knots) {
-    return tableAngle(layout::kAirspeedPoints, spot(layout::kAirspeedPivot), knots);
+    return tableAngle(layout::kAirspeedPoints, texelCentre(layout::kAirspeedPivot), knots);
 }
 
 // A coloured band just inside the ticks from one speed to another.
 void airspeedArc(cairo_t* cr, double from, double to, double radius, double width, kit::Rgb colour) {
-    const kit::Point centre = spot(layout::kAirspeedPivot);
+    const kit::Point centre = texelCentre(layout::kAirspeedPivot);
     cairo_new_path(cr);
     cairo_arc(cr, centre.x, centre.y, radius, instrument_art::radians(airspeedAngle(from)),
               instrument_art::radians(airspeedAngle(to)));
@@ -61,7 +59,7 @@ void airspeedArc(cairo_t* cr, double from, double to, double radius, double widt
 
 template <const DialStyle& style>
 void drawAirspeedDial(cairo_t* cr, const Picture&) {
-    const kit::Point centre = spot(layout::kAirspeedPivot);
+    const kit::Point centre = texelCentre(layout::kAirspeedPivot);
     kit::fill(cr, kit::kTransparent);
     kit::bezel(cr, centre, 146, 6, style.rim, style.face);
 
@@ -93,7 +91,7 @@ void drawAirspeedDial(cairo_t* cr, const Picture&) {
     }
     for (std::size_t i = 0; i < std::size(layout::kAirspeedPoints); ++i) {
         const layout::CalibrationPoint& point = layout::kAirspeedPoints[i];
-        marks.push_back({.angle = kit::angleTowards(centre, {static_cast<double>(point.x), static_cast<double>(point.y)}),
+        marks.push_back({.angle = kit::angleTowards(centre, kit::pointOf(point)),
                          .tick = kit::Tick::Major, .numeral = numerals[i]});
     }
     kit::dialScale(cr, centre,
@@ -118,7 +116,7 @@ void drawAirspeedDial(cairo_t* cr, const Picture&) {
 // The pointer runs to the right from the hub that carries the MPH legend.
 template <const DialStyle& style>
 void drawAirspeedNeedle(cairo_t* cr, const Picture& picture) {
-    const kit::Point hub = spot(layout::kAirspeedNeedleHub);
+    const kit::Point hub = texelCentre(layout::kAirspeedNeedleHub);
     kit::fill(cr, kit::kTransparent);
     kit::disc(cr, hub, layout::kAirspeedHubRadius - 1, style.hub);
     kit::needle(cr, hub, 0,
@@ -134,12 +132,12 @@ constexpr double kAltimeterTickOuter = 138;
 constexpr double kAltimeterDigits = 108;
 
 double pointerAngle(double value) {
-    return tableAngle(layout::kAltitudePoints, spot(layout::kPointerPivot), value);
+    return tableAngle(layout::kAltitudePoints, texelCentre(layout::kPointerPivot), value);
 }
 
 template <const DialStyle& style>
 void drawAltimeterFace(cairo_t* cr, const Picture&) {
-    const kit::Point centre = spot(layout::kPointerPivot);
+    const kit::Point centre = texelCentre(layout::kPointerPivot);
     kit::fill(cr, kit::kTransparent);
     if (style.altimeterBezelAndKnob) {
         kit::bezel(cr, centre, 150, 9, style.rim, style.face);
@@ -185,7 +183,7 @@ void drawAltimeterFace(cairo_t* cr, const Picture&) {
 template <const DialStyle& style, const layout::Spot& hub, double length, double width, double tail, double hubRadius>
 void drawAltitudePointer(cairo_t* cr, const Picture&) {
     kit::fill(cr, kit::kTransparent);
-    kit::needle(cr, spot(hub), 0,
+    kit::needle(cr, texelCentre(hub), 0,
                 {.length = length, .tail = tail, .width = width, .colour = style.pointer,
                  .tailColour = kit::mix(style.pointer, style.face, 0.6), .hubRadius = hubRadius,
                  .hubColour = kit::mix(style.pointer, style.face, 0.4)});

@@ -16,11 +16,11 @@ namespace kit = picturegen::kit;
 
 // The host's angle for a value of a needle table, seen from the pivot: the angle of each point,
 // growing clockwise along the table, linearly between neighbouring points.
-template <class CalibrationPoint, std::size_t count>
-double tableAngle(const CalibrationPoint (&points)[count], kit::Point pivot, double value) {
+template <std::size_t count>
+double tableAngle(const gauge::layout::CalibrationPoint (&points)[count], kit::Point pivot, double value) {
     std::vector<double> angles;
-    for (const CalibrationPoint& point : points) {
-        double angle = kit::angleTowards(pivot, {static_cast<double>(point.x), static_cast<double>(point.y)});
+    for (const gauge::layout::CalibrationPoint& point : points) {
+        double angle = kit::angleTowards(pivot, kit::pointOf(point));
         while (!angles.empty() && angle < angles.back()) angle += 360;
         angles.push_back(angle);
     }
@@ -34,9 +34,6 @@ double tableAngle(const CalibrationPoint (&points)[count], kit::Point pivot, dou
 }
 
 constexpr double radians(double degrees) { return degrees * std::numbers::pi / 180; }
-
-// The centre of a texel as cairo addresses it: the host turns a picture about whole texels.
-constexpr kit::Point texelCentre(int x, int y) { return {x + 0.5, y + 0.5}; }
 
 // Text centred on a point and turned clockwise by the angle, as printed on a turning card.
 void turnedLabel(cairo_t* cr, std::string_view text, kit::Point centre, double angle, double size, kit::Rgb colour);

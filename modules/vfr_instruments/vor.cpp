@@ -39,9 +39,6 @@ constexpr PanelWindowId kVfrPanel = 25;
 // The host states in which the VFR panel must stay closed.
 constexpr FLOAT64 kClosingStates[] = {345218.0, 345474.0};
 
-constexpr Point at(layout::Spot spot) { return {spot.x, spot.y}; }
-constexpr Box box(layout::Area area) { return {area.x, area.y, area.width, area.height}; }
-
 // TO/FROM icon pictures, and the GS icon's.
 constexpr FLOAT64 kToPicture = 0, kFromPicture = 1, kNavFlagPicture = 2;
 constexpr FLOAT64 kNoGlideslopeFlag = 0, kGlideslopeFlag = 1;

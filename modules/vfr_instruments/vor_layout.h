@@ -3,28 +3,11 @@
 // of the face through which the card shows.
 #pragma once
 
-#include <cstdint>
+#include "layout.h"
 
 namespace vfr_instruments::layout {
 
-struct Picture {
-    std::uint32_t id;
-    int width, height;
-};
-
-struct Spot {
-    int x, y;
-};
-
-struct Area {
-    int x, y, width, height;
-};
-
-// A needle table's entry: the dial point the bar points at for the value.
-struct CalibrationPoint {
-    int x, y;
-    double value;
-};
+using namespace gauge::layout;
 
 inline constexpr Picture kVorFace{0x100, 302, 302};
 inline constexpr Spot kVorCentre{149, 150};

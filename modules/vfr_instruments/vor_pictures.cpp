@@ -13,7 +13,7 @@ namespace {
 using picturegen::Picture;
 namespace kit = picturegen::kit;
 namespace layout = vfr_instruments::layout;
-using instrument_art::texelCentre;
+using kit::texelCentre;
 
 constexpr double kUp = -90;
 constexpr kit::Rgb kFace{20, 20, 21};
@@ -22,7 +22,7 @@ constexpr kit::Rgb kInk = kit::kLabelWhite;
 constexpr kit::Rgb kFlagRed{205, 30, 25};
 constexpr kit::Rgb kCardGrey{48, 48, 50};
 
-const kit::Point kCentre = texelCentre(layout::kVorCentre.x, layout::kVorCentre.y);
+const kit::Point kCentre = texelCentre(layout::kVorCentre);
 
 void lubber(cairo_t* cr) {
     cairo_move_to(cr, kCentre.x, kCentre.y - layout::kRingOuter + 4);

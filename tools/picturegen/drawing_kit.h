@@ -9,6 +9,8 @@
 #include <span>
 #include <string_view>
 
+#include "layout.h"
+
 namespace picturegen::kit {
 
 struct Rgb {
@@ -25,6 +27,19 @@ struct Box {
     double x, y, width, height;
     constexpr Point centre() const { return {x + width / 2, y + height / 2}; }
 };
+
+// A unit's layout header's boxes and table points, in drawing coordinates.
+constexpr Box boxOf(const gauge::layout::Area& area) {
+    return {static_cast<double>(area.x), static_cast<double>(area.y), static_cast<double>(area.width),
+            static_cast<double>(area.height)};
+}
+constexpr Point pointOf(const gauge::layout::CalibrationPoint& point) {
+    return {static_cast<double>(point.x), static_cast<double>(point.y)};
+}
+
+// The centre of a texel as cairo addresses it: the host turns a picture about whole texels.
+constexpr Point texelCentre(int x, int y) { return {x + 0.5, y + 0.5}; }
+constexpr Point texelCentre(gauge::layout::Spot spot) { return texelCentre(spot.x, spot.y); }
 
 // The colour share of the way from one colour to another: 0 keeps `from`, 1 gives `to`.
 constexpr Rgb mix(Rgb from, Rgb to, double share) {
