@@ -133,8 +133,9 @@ double LineReader::anyReal(const std::string& expected) {
     if (!atEnd() && !tokens_[next_].quoted) {
         std::string lower = tokens_[next_].text;
         std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
-        const std::pair<const char*, double> kUnbounded[] = {{"inf", HUGE_VAL}, {"+inf", HUGE_VAL}, {"-inf", -HUGE_VAL},
-                                                             {"nan", std::nan("")}};
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        const std::pair<const char*, double> kUnbounded[] = {{"inf", kInfinity}, {"+inf", kInfinity}, {"-inf", -kInfinity},
+                                                             {"nan", std::numeric_limits<double>::quiet_NaN()}};
         for (const auto& [word, value] : kUnbounded) {
             if (lower == word) {
                 ++next_;
