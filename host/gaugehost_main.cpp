@@ -258,15 +258,14 @@ int main(int argc, char** argv) {
         if (*list) return listModule(listed, json, folders);
         if (*vars) return printVariables(pattern);
         if (*run) {
-            auto& options = scenarioOptions;
-            options.moduleFolders = folders;
+            scenarioOptions.moduleFolders = folders;
 #if defined(GAUGEHOST_DRAWING)
-            options.snapshot = [](gaugehost::PanelHost& host, gaugehost::GaugeInstance& gauge,
+            scenarioOptions.snapshot = [](gaugehost::PanelHost& host, gaugehost::GaugeInstance& gauge,
                                   const std::filesystem::path& file) {
                 gaugehost::render::writePng(gaugehost::render::GaugeRenderer().draw(gauge, host.activeSelection()), file);
             };
 #endif
-            return gaugehost::runScenarioFiles(scenarios, options, std::cout, junitFile);
+            return gaugehost::runScenarioFiles(scenarios, scenarioOptions, std::cout, junitFile);
         }
 #if defined(GAUGEHOST_DRAWING)
         if (auto drawn = drawing.run(folders)) return *drawn;
