@@ -203,6 +203,8 @@ std::string unknownSubcommand(const CLI::App& app, int argc, char** argv) {
 int main(int argc, char** argv) {
     CLI::App app{"The Veskar Z3V bench host: loads gauge modules and runs them without the simulator.", "gaugehost"};
     app.require_subcommand(1);
+    // A word beginning with '/' is a path in every build, never a Windows-style option.
+    app.allow_windows_style_options(false);
     // Options of gaugehost itself may stand before or after the subcommand.
     app.fallthrough();
     app.set_version_flag("--version", std::string("gaugehost ") + GAUGEHOST_VERSION);

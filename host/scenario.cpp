@@ -94,7 +94,7 @@ ScenarioResult runScenarioFile(const std::filesystem::path& file, const Scenario
                       " are read");
     }
     std::ifstream in(file, std::ios::binary);
-    // Read no more than the limit, should the file grow in the meantime.
+    // Exactly the size found, so a file that grows meanwhile is never read past the limit.
     std::string text(static_cast<std::size_t>(size), '\0');
     if (!in || !in.read(text.data(), static_cast<std::streamsize>(size))) return refuse("cannot read the scenario file");
     ScenarioOptions own = options;
