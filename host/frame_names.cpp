@@ -1,9 +1,15 @@
 #include "frame_names.h"
 
 #include <cstdio>
+#include <iterator>
 #include <utility>
 
 namespace gaugehost {
+
+const char* elementKindName(std::uint32_t kind) {
+    static const char* const names[] = {"static image", "needle", "string", "slider", "icon", "moving image", "sprite"};
+    return kind < std::size(names) ? names[kind] : "unknown";
+}
 
 std::string cursorName(gauge::SINT32 cursor) {
     namespace c = gauge::cursor;

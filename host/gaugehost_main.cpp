@@ -170,17 +170,6 @@ int printVariables(const std::string& pattern) {
     return 0;
 }
 
-int runScenarios(const std::vector<std::string>& files, const gaugehost::ScenarioOptions& options) {
-    gaugehost::ScenarioResult total;
-    for (const auto& file : files) {
-        const auto result = gaugehost::runScenarioFile(file, options, std::cout);
-        total.passed += result.passed;
-        total.failed += result.failed;
-    }
-    std::cout << total.passed << " passed, " << total.failed << " failed\n";
-    return total.failed == 0 ? 0 : 1;
-}
-
 // The usage line of the command the user was writing when the command line failed.
 std::string usageOf(const CLI::App& app) {
     const CLI::App* command = &app;
@@ -214,6 +203,8 @@ std::string unknownSubcommand(const CLI::App& app, int argc, char** argv) {
 int main(int argc, char** argv) {
     CLI::App app{"The Veskar Z3V bench host: loads gauge modules and runs them without the simulator.", "gaugehost"};
     app.require_subcommand(1);
+    // A word beginning with '/' is a path in every build, never a Windows-style option.
+    app.allow_windows_style_options(false);
     // Options of gaugehost itself may stand before or after the subcommand.
     app.fallthrough();
     app.set_version_flag("--version", std::string("gaugehost ") + GAUGEHOST_VERSION);
@@ -242,6 +233,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> scenarios;
     auto* run = app.add_subcommand("run", "run scenario files and check their expectations");
     run->add_option("scenarios", scenarios, "scenario files")->required()->check(CLI::ExistingFile);
+    gaugehost::ScenarioOptions scenarioOptions;
+    run->add_flag("-v,--verbose", scenarioOptions.verbose, "print every expectation that holds too");
+    std::string junitFile;
+    run->add_option("--junit", junitFile, "also write a JUnit XML report of every file to this file");
+    run->add_option("--out-dir", scenarioOptions.snapshotFolder, "folder for snapshots; beside each scenario file when not given");
     run->footer("Example: gaugehost run tests/scenarios/*.scn\n\n" + gaugehost::scenarioLanguageHelp());
 
 #if defined(GAUGEHOST_DRAWING)
@@ -264,14 +260,14 @@ int main(int argc, char** argv) {
         if (*list) return listModule(listed, json, folders);
         if (*vars) return printVariables(pattern);
         if (*run) {
-            gaugehost::ScenarioOptions options{.moduleFolders = folders, .snapshot = {}};
+            scenarioOptions.moduleFolders = folders;
 #if defined(GAUGEHOST_DRAWING)
-            options.snapshot = [](gaugehost::PanelHost& host, gaugehost::GaugeInstance& gauge,
+            scenarioOptions.snapshot = [](gaugehost::PanelHost& host, gaugehost::GaugeInstance& gauge,
                                   const std::filesystem::path& file) {
                 gaugehost::render::writePng(gaugehost::render::GaugeRenderer().draw(gauge, host.activeSelection()), file);
             };
 #endif
-            return runScenarios(scenarios, options);
+            return gaugehost::runScenarioFiles(scenarios, scenarioOptions, std::cout, junitFile);
         }
 #if defined(GAUGEHOST_DRAWING)
         if (auto drawn = drawing.run(folders)) return *drawn;

@@ -11,6 +11,11 @@
 #include <windows.h>
 #else
 #include <dlfcn.h>
+#include <elf.h>
+#include <link.h>
+
+#include <bit>
+#include <cstring>
 #endif
 
 namespace gaugehost {
@@ -42,7 +47,49 @@ std::optional<Bitmap> ModuleLibrary::picture(std::uint32_t id) const {
 
 #else
 
+namespace {
+
+// The loader maps a module's segments straight from the file: a segment past the end of a truncated
+// file faults on first touch (SIGBUS inside dlopen). So the ELF header, the program headers and
+// every segment are checked against the file's size before the loader sees the file.
+void checkElfFile(const std::filesystem::path& file) {
+    const auto refuse = [&](const std::string& why) { return HostError("module file " + file.string() + " " + why); };
+    std::ifstream in(file, std::ios::binary);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    if (!in || error) throw refuse("cannot be read");
+    ElfW(Ehdr) header{};
+    if (size < sizeof header || !in.read(reinterpret_cast<char*>(&header), sizeof header)) {
+        throw refuse("is too short for an ELF header (" + std::to_string(size) + " bytes)");
+    }
+    if (std::memcmp(header.e_ident, ELFMAG, SELFMAG) != 0) throw refuse("is not an ELF shared library");
+    constexpr unsigned char kOwnClass = sizeof(void*) == 8 ? ELFCLASS64 : ELFCLASS32;
+    constexpr unsigned char kOwnByteOrder = std::endian::native == std::endian::little ? ELFDATA2LSB : ELFDATA2MSB;
+    if (header.e_ident[EI_CLASS] != kOwnClass || header.e_ident[EI_DATA] != kOwnByteOrder) {
+        throw refuse("is built for another word size or byte order");
+    }
+    if (header.e_type != ET_DYN) throw refuse("is not a shared library (ELF type " + std::to_string(header.e_type) + ")");
+    if (header.e_phentsize != sizeof(ElfW(Phdr)) || header.e_phnum == 0) throw refuse("has malformed program headers");
+    const std::uint64_t headersEnd = std::uint64_t{header.e_phoff} + std::uint64_t{header.e_phnum} * sizeof(ElfW(Phdr));
+    if (header.e_phoff > size || headersEnd > size) throw refuse("is truncated: its program headers lie past its end");
+    std::vector<ElfW(Phdr)> segments(header.e_phnum);
+    in.seekg(static_cast<std::streamoff>(header.e_phoff));
+    if (!in.read(reinterpret_cast<char*>(segments.data()), static_cast<std::streamsize>(segments.size() * sizeof(ElfW(Phdr))))) {
+        throw refuse("cannot be read");
+    }
+    for (const ElfW(Phdr)& segment : segments) {
+        if (segment.p_filesz == 0) continue;
+        if (segment.p_offset > size || segment.p_filesz > size - segment.p_offset) {
+            throw refuse("is truncated: a segment of " + std::to_string(segment.p_filesz) + " bytes at offset " +
+                         std::to_string(segment.p_offset) + " lies past its end (" + std::to_string(size) + " bytes)");
+        }
+    }
+}
+
+}  // namespace
+
 ModuleLibrary::ModuleLibrary(const std::filesystem::path& file) : file_(file) {
+    checkElfFile(file);
     handle_ = dlopen(file.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (handle_ == nullptr) throw HostError("cannot load module " + file.string() + ": " + dlerror());
 }

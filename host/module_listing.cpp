@@ -12,11 +12,6 @@ namespace {
 
 using Json = nlohmann::ordered_json;
 
-const char* kindName(std::uint32_t kind) {
-    static const char* const names[] = {"static image", "needle", "string", "slider", "icon", "moving image", "sprite"};
-    return kind < std::size(names) ? names[kind] : "unknown";
-}
-
 Json source(const char* role, const gauge::ModuleVariable& variable) {
     Json json{{"role", role}, {"token", hex(variable.token)}};
     if (const auto* info = findHostVariable(variable.token)) json["name"] = std::string(info->name());
@@ -27,7 +22,7 @@ Json point(gauge::Point p) { return Json::array({p.x, p.y}); }
 
 Json element(const Module& module, const TreeEntry& entry, int index) {
     const gauge::Element& common = *entry.element;
-    Json json{{"index", index}, {"depth", entry.depth}, {"kind", kindName(common.kind)}};
+    Json json{{"index", index}, {"depth", entry.depth}, {"kind", elementKindName(common.kind)}};
     Json resources = Json::array();
     if (common.kind != gauge::kString) {
         std::vector<std::uint32_t> ids{common.resourceId};

@@ -125,7 +125,8 @@ void PanelHost::addModuleFolder(const std::filesystem::path& folder) { moduleFol
 std::filesystem::path PanelHost::findModuleFile(const std::string& nameOrPath) const {
     const std::filesystem::path given(nameOrPath);
     if (given.has_extension() || given.has_parent_path()) {
-        if (std::filesystem::exists(given)) return given;
+        // A path names that very file, never a library of the system's search path.
+        if (std::filesystem::is_regular_file(given)) return std::filesystem::absolute(given);
         throw HostError("no module file " + nameOrPath);
     }
     for (const auto& folder : moduleFolders_) {

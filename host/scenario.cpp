@@ -42,6 +42,13 @@ std::string scenarioLanguageHelp() {
 ScenarioResult runScenario(std::string_view text, const std::string& fileName, const ScenarioOptions& options,
                            std::ostream& report) {
     using namespace scenario;
+    const auto fail = [&](const Location& at, const std::string& message, ScenarioResult result) {
+        report << at.text() << ": " << message << '\n';
+        result.checks.push_back({.where = at.text(), .expected = message, .got = {}, .error = true});
+        ++result.failed;
+        return result;
+    };
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);  // a UTF-8 byte order mark
     std::vector<std::pair<Location, Step>> steps;
     std::set<std::string> aliases;
     std::istringstream lines{std::string(text)};
@@ -53,39 +60,46 @@ ScenarioResult runScenario(std::string_view text, const std::string& fileName, c
             auto tokens = tokenize(line, at);
             if (tokens.empty()) continue;
             LineReader reader(std::move(tokens), at, aliases);
-            steps.emplace_back(reader.here(), readCommand(reader));
+            // Where the step starts, taken before its reader moves on: the step's errors stand there.
+            const Location start = reader.here();
+            steps.emplace_back(start, readCommand(reader));
         }
     } catch (const ScenarioFault& fault) {
-        report << fault.at.text() << ": " << fault.what() << '\n';
-        return {.passed = 0, .failed = 1};
+        return fail(fault.at, fault.what(), {});
     }
+    if (steps.empty()) return fail({fileName, 1, 1}, "the scenario holds no command", {});
 
     Runner run(options, report);
     for (auto& [at, step] : steps) {
         try {
             step(run);
-        } catch (const ScenarioFault& fault) {
-            report << fault.at.text() << ": " << fault.what() << '\n';
-            ++run.result.failed;
-            break;
         } catch (const std::exception& error) {
-            report << at.text() << ": " << error.what() << '\n';
-            ++run.result.failed;
-            break;
+            return fail(at, error.what(), std::move(run.result));
         }
     }
     return run.result;
 }
 
 ScenarioResult runScenarioFile(const std::filesystem::path& file, const ScenarioOptions& options, std::ostream& report) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) {
-        report << file.string() << ": cannot read the scenario file\n";
-        return {.passed = 0, .failed = 1};
+    const auto refuse = [&](const std::string& message) {
+        report << file.string() << ": " << message << '\n';
+        return ScenarioResult{.passed = 0, .failed = 1, .checks = {{.where = file.string(), .expected = message, .got = {}, .error = true}}};
+    };
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(file, error)) return refuse("not a scenario file (not a regular file)");
+    const auto size = std::filesystem::file_size(file, error);
+    if (error) return refuse("cannot read the scenario file: " + error.message());
+    if (size > kLargestScenarioFile) {
+        return refuse("a scenario file of " + std::to_string(size) + " bytes; at most " + std::to_string(kLargestScenarioFile) +
+                      " are read");
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return runScenario(text.str(), file.string(), options, report);
+    std::ifstream in(file, std::ios::binary);
+    // Exactly the size found, so a file that grows meanwhile is never read past the limit.
+    std::string text(static_cast<std::size_t>(size), '\0');
+    if (!in || !in.read(text.data(), static_cast<std::streamsize>(size))) return refuse("cannot read the scenario file");
+    ScenarioOptions own = options;
+    if (own.snapshotFolder.empty()) own.snapshotFolder = file.parent_path();
+    return runScenario(text, file.string(), own, report);
 }
 
 }  // namespace gaugehost

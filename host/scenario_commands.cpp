@@ -3,8 +3,9 @@
 #include <cstring>
 #include <vector>
 
-#include "host_variables.h"
+#include "module_files.h"
 #include "scenario_steps.h"
+#include "value_text.h"
 
 namespace gaugehost::scenario {
 namespace {
@@ -12,10 +13,10 @@ namespace {
 Step load(LineReader& in, const Location&, const std::string&) {
     const std::string module = in.word("a module name or file");
     in.end();
-    return [=](Runner& run) { run.host.loadModule(module); };
+    return [=](Runner& run) { loadModuleNamed(run.host, run.options.moduleFolders, module); };
 }
 
-Step createGauge(LineReader& in, const Location& at, const std::string&) {
+Step createGauge(LineReader& in, const Location&, const std::string&) {
     const std::string alias = in.word("a name for the gauge");
     in.mark("=");
     const Location nameAt = in.here();
@@ -27,39 +28,24 @@ Step createGauge(LineReader& in, const Location& at, const std::string&) {
     in.end();
     in.defineAlias(alias);
     return [=](Runner& run) {
-        if (run.gauges.contains(alias)) throw ScenarioFault(at, "a gauge is already called " + alias);
-        try {
-            run.gauges[alias] = &run.host.createGauge(full.substr(0, bang), full.substr(bang + 1), alias);
-        } catch (const HostError& error) {
-            throw ScenarioFault(nameAt, error.what());
-        }
+        if (run.gauges.contains(alias)) throw HostError("a gauge is already called " + alias);
+        run.gauges[alias] = &run.host.createGauge(full.substr(0, bang), full.substr(bang + 1), alias);
     };
 }
 
-// A value for a host variable, in the variable's own form.
+// A value for a host variable, in the variable's own form, read as `--set` reads it.
 Step setVariable(LineReader& in, const Location&, const std::string&) {
     const std::uint32_t token = in.hostVariable();
-    const auto* info = findHostVariable(token);
-    const auto form = info != nullptr ? info->form : VariableForm::Real;
-    Step step;
-    if (form == VariableForm::Real) {
-        const double value = in.real("a number");
-        step = [token, value](Runner& run) { run.host.variables().set(token, value); };
-    } else if (form == VariableForm::Bcd) {
-        const Token& raw = in.take("a BCD value in hexadecimal such as 0x2250");
-        auto value = raw.quoted || !isHex(raw.text) ? std::nullopt : parseInteger(raw.text);
-        if (!value) in.failAt(raw, "expected a BCD value in hexadecimal such as 0x2250, found \"" + raw.text + "\"");
-        step = [token, bits = static_cast<std::int32_t>(static_cast<std::uint32_t>(*value))](Runner& run) {
-            run.host.variables().setInteger(token, bits);
-        };
-    } else {
-        const auto value = in.integer("a whole number");
-        step = [token, bits = static_cast<std::int32_t>(static_cast<std::uint32_t>(value))](Runner& run) {
-            run.host.variables().setInteger(token, bits);
-        };
+    const Token& raw = in.take("a value");
+    VariableValue value;
+    try {
+        if (raw.quoted) throw HostError("expected a value, found " + quote(raw.text));
+        value = readVariableValue(token, raw.text);
+    } catch (const HostError& error) {
+        in.failAt(raw, error.what());
     }
     in.end();
-    return step;
+    return [value](Runner& run) { value.applyTo(run.host.variables()); };
 }
 
 Step tick(LineReader& in, const Location&, const std::string&) {
@@ -74,44 +60,44 @@ Step cycle(LineReader& in, const Location&, const std::string&) {
     return [=](Runner& run) { run.host.runCycles(cycles); };
 }
 
-Step code(LineReader& in, const Location& at, const std::string&) {
+Step code(LineReader& in, const Location&, const std::string&) {
     const auto alias = in.alias();
-    const auto code = static_cast<gauge::ServiceCode>(in.integer("a service code"));
-    const auto extra = in.atEnd() ? 0 : static_cast<std::uint32_t>(in.integer("an extra value"));
+    const auto code = static_cast<gauge::ServiceCode>(in.bits("a service code"));
+    const auto extra = in.atEnd() ? 0 : in.bits("an extra value");
     in.end();
-    return [=](Runner& run) { run.host.sendServiceCode(run.gauge(alias, at), code, extra); };
+    return [=](Runner& run) { run.host.sendServiceCode(run.gauge(alias), code, extra); };
 }
 
 // `press` keeps the button down; `click` lets it go again.
-Step press(LineReader& in, const Location& at, const std::string& word) {
+Step press(LineReader& in, const Location&, const std::string& word) {
     const auto alias = in.alias();
     const Point p = in.point();
     in.end();
     const bool release = word == "click";
     return [=](Runner& run) {
-        run.host.press(run.gauge(alias, at), p.x, p.y);
+        run.host.press(run.gauge(alias), p.x, p.y);
         if (release) run.host.release();
     };
 }
 
-void requireHeldButton(Runner& run, const Location& at) {
-    if (!run.host.buttonHeld()) throw ScenarioFault(at, "no button is held; press on a mouse area first");
+void requireHeldButton(Runner& run) {
+    if (!run.host.buttonHeld()) throw HostError("no button is held; press on a mouse area first");
 }
 
-Step hold(LineReader& in, const Location& at, const std::string&) {
+Step hold(LineReader& in, const Location&, const std::string&) {
     const int cycles = in.count("a number of cycles");
     in.end();
     return [=](Runner& run) {
-        requireHeldButton(run, at);
+        requireHeldButton(run);
         run.host.runCycles(cycles);
     };
 }
 
-Step move(LineReader& in, const Location& at, const std::string&) {
+Step move(LineReader& in, const Location&, const std::string&) {
     const Point p = in.point();
     in.end();
     return [=](Runner& run) {
-        requireHeldButton(run, at);
+        requireHeldButton(run);
         run.host.moveTo(p.x, p.y);
     };
 }
@@ -121,19 +107,19 @@ Step release(LineReader& in, const Location&, const std::string&) {
     return [](Runner& run) { run.host.release(); };
 }
 
-Step drag(LineReader& in, const Location& at, const std::string&) {
+Step drag(LineReader& in, const Location&, const std::string&) {
     const auto alias = in.alias();
     std::vector<Point> points{in.point()};
     while (!in.atEnd()) points.push_back(in.point());
     if (points.size() < 2) in.fail("expected at least two points: where the press starts and where it moves");
     return [=](Runner& run) {
-        run.host.press(run.gauge(alias, at), points[0].x, points[0].y);
+        run.host.press(run.gauge(alias), points[0].x, points[0].y);
         for (std::size_t i = 1; i < points.size(); ++i) run.host.moveTo(points[i].x, points[i].y);
         run.host.release();
     };
 }
 
-Step gps(LineReader& in, const Location& at, const std::string&) {
+Step gps(LineReader& in, const Location&, const std::string&) {
     const Token& action = in.take("provide, resize, withhold, u32 or f64");
     if (action.text == "provide" || action.text == "resize") {
         const int size = in.count("a record size in bytes");
@@ -156,23 +142,18 @@ Step gps(LineReader& in, const Location& at, const std::string&) {
     }
     if (action.text == "u32" || action.text == "f64") {
         const int offset = in.count("a byte offset");
-        const Location valueAt = in.here();
         const bool real = action.text == "f64";
-        const double value = real ? in.real("a number") : static_cast<double>(in.integer("a whole number"));
+        const double value = real ? in.real("a number") : 0;
+        const std::uint32_t bits = real ? 0 : in.bits("a whole number");
         in.end();
         return [=](Runner& run) {
             const std::size_t width = real ? 8 : 4;
-            if (run.host.gpsRecord() == nullptr) throw ScenarioFault(at, "no GPS data record is provided; use \"gps provide SIZE\"");
+            if (run.host.gpsRecord() == nullptr) throw HostError("no GPS data record is provided; use \"gps provide SIZE\"");
             if (static_cast<std::size_t>(offset) + width > run.host.gpsRecordSize()) {
-                throw ScenarioFault(valueAt, "the field at offset " + std::to_string(offset) + " lies beyond the " +
-                                                 std::to_string(run.host.gpsRecordSize()) + "-byte GPS data record");
+                throw HostError("the field at offset " + std::to_string(offset) + " lies beyond the " +
+                                std::to_string(run.host.gpsRecordSize()) + "-byte GPS data record");
             }
-            if (real) {
-                std::memcpy(run.host.gpsRecord() + offset, &value, width);
-            } else {
-                const auto bits = static_cast<std::uint32_t>(static_cast<std::int64_t>(value));
-                std::memcpy(run.host.gpsRecord() + offset, &bits, width);
-            }
+            std::memcpy(run.host.gpsRecord() + offset, real ? static_cast<const void*>(&value) : &bits, width);
         };
     }
     in.failAt(action, "expected provide, resize, withhold, u32 or f64, found \"" + action.text + "\"");
@@ -181,7 +162,7 @@ Step gps(LineReader& in, const Location& at, const std::string&) {
 Step named(LineReader& in, const Location&, const std::string&) {
     const std::string name = in.word("a named variable");
     in.mark("=");
-    const double value = in.real("a number");
+    const double value = in.anyReal("a number");
     in.end();
     return [=](Runner& run) { run.host.setNamedVariable(name, value); };
 }
@@ -191,7 +172,7 @@ Step window(LineReader& in, const Location&, const std::string&) {
     if (action.quoted || (action.text != "open" && action.text != "close" && action.text != "toggle")) {
         in.failAt(action, "expected open, close or toggle, found \"" + action.text + "\"");
     }
-    const auto window = static_cast<std::uint32_t>(in.integer("a panel window id"));
+    const std::uint32_t window = in.windowId();
     in.end();
     const std::string what = action.text;
     // Changes made from outside are not the gauges' calls: the call log is left as it was.
@@ -213,13 +194,16 @@ Step model(LineReader& in, const Location&, const std::string&) {
     return [=](Runner& run) { run.model.setRunning(running); };
 }
 
-Step snapshot(LineReader& in, const Location& at, const std::string&) {
+Step snapshot(LineReader& in, const Location&, const std::string&) {
     const auto alias = in.alias();
     const std::string file = in.text("a PNG file name");
     in.end();
     return [=](Runner& run) {
-        if (!run.options.snapshot) throw ScenarioFault(at, "this build of gaugehost cannot draw; snapshot needs the native build");
-        run.options.snapshot(run.host, run.gauge(alias, at), file);
+        if (!run.options.snapshot) throw HostError("this build of gaugehost cannot draw; snapshot needs the native build");
+        // A relative file lies in the snapshot folder; an absolute one stays as it is.
+        const std::filesystem::path target = run.options.snapshotFolder / std::filesystem::path(file);
+        if (target.has_parent_path()) std::filesystem::create_directories(target.parent_path());
+        run.options.snapshot(run.host, run.gauge(alias), target);
     };
 }
 
@@ -227,7 +211,8 @@ const StepReader kCommands[] = {
     {"load", "load MODULE", "loads a module by name or file (loading it again does nothing)", load},
     {"model", "model on|off", "the aircraft model answers the gauges' key events as the simulator would", model},
     {"gauge", "gauge NAME = MODULE!GAUGE", "creates a gauge (codes 2 and 4 are sent) and names it", createGauge},
-    {"set", "set VARIABLE VALUE", "sets a host variable, by name or hexadecimal token, in its own form", setVariable},
+    {"set", "set VARIABLE VALUE", "sets a host variable, by name or hexadecimal token, in its own form (as --set)",
+     setVariable},
     {"tick", "tick VALUE", "sets the tick counter; each cycle then advances it by one", tick},
     {"cycle", "cycle [N]", "runs N update cycles (1 without N)", cycle},
     {"code", "code NAME CODE [EXTRA]", "sends a service code to the gauge's callback", code},
@@ -242,7 +227,7 @@ const StepReader kCommands[] = {
     {"named", "named NAME = VALUE", "sets a named variable, creating it when needed", named},
     {"window", "window open|close|toggle ID", "changes a panel window from outside", window},
     {"expect", "expect WHAT ...", "states what must come out (the expectations below)", readExpectation},
-    {"snapshot", "snapshot NAME \"FILE.png\"", "draws the gauge as it is now into a PNG file (native build)", snapshot},
+    {"snapshot", "snapshot NAME \"FILE.png\"", "draws the gauge as it is now into a PNG file beside the scenario, or in --out-dir (native build)", snapshot},
 };
 
 }  // namespace

@@ -1,13 +1,14 @@
 // The scenario expectations: what must come out, one reader per expectation. Each reads the state
 // after the last cycle and reports `expected …, got …` when it does not hold.
 #include <algorithm>
-#include <cmath>
+#include <limits>
 #include <set>
 #include <vector>
 
 #include "hex_text.h"
 #include "key_events.h"
 #include "scenario_steps.h"
+#include "value_text.h"
 
 namespace gaugehost::scenario {
 namespace {
@@ -48,23 +49,28 @@ struct ElementAt {
 
 ElementAt elementAt(LineReader& in) {
     std::string alias = in.alias();
-    return {std::move(alias), static_cast<int>(in.integer("an element index"))};
+    return {std::move(alias), in.index("an element index")};
 }
 
-// `value`, `angle` and `rotation`: one number of an element.
+// `value`, `angle` and `rotation`: one number of an element. A value is any element's callback's;
+// an angle is a needle's, a rotation a sprite's.
 Step elementNumber(LineReader& in, const Location& at, const std::string& what) {
     const ElementAt element = elementAt(in);
     in.mark("=");
-    const double expected = in.real("a number");
+    const double expected = in.anyReal("a number");
     const double within = in.tolerance();
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
-        std::optional<double> actual = what == "angle"      ? std::optional(state.needleAngle)
-                                       : what == "rotation" ? std::optional(state.spriteRotation)
-                                                            : state.returned;
+        std::optional<double> actual;
+        if (what == "angle") {
+            actual = run.element(element.alias, element.index, {gauge::kNeedle}).needleAngle;
+        } else if (what == "rotation") {
+            actual = run.element(element.alias, element.index, {gauge::kSprite}).spriteRotation;
+        } else {
+            actual = run.element(element.alias, element.index).returned;
+        }
         const std::string subject = what + " of " + element.text();
-        run.check(actual && std::abs(*actual - expected) <= within, at, subject + " " + number(expected),
+        run.check(actual && holds(*actual, expected, within), at, subject + " " + number(expected),
                   actual ? number(*actual) : "no callback value");
     };
 }
@@ -73,16 +79,17 @@ Step elementNumber(LineReader& in, const Location& at, const std::string& what) 
 Step elementOffsets(LineReader& in, const Location& at, const std::string& what) {
     const ElementAt element = elementAt(in);
     in.mark("=");
-    const double x = in.real("an x offset");
+    const double x = in.anyReal("an x offset");
     in.accept(",");
-    const double y = in.real("a y offset");
+    const double y = in.anyReal("a y offset");
     const double within = in.tolerance();
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
-        const double ax = what == "slider" ? state.sliderX : state.stripX;
-        const double ay = what == "slider" ? state.sliderY : state.stripY;
-        run.check(std::abs(ax - x) <= within && std::abs(ay - y) <= within, at,
+        const bool slider = what == "slider";
+        const auto& state = run.element(element.alias, element.index, {slider ? gauge::kSlider : gauge::kMovingImage});
+        const double ax = slider ? state.sliderX : state.stripX;
+        const double ay = slider ? state.sliderY : state.stripY;
+        run.check(holds(ax, x, within) && holds(ay, y, within), at,
                   what + " of " + element.text() + " at " + number(x) + ", " + number(y),
                   number(ax) + ", " + number(ay));
     };
@@ -93,11 +100,11 @@ Step picture(LineReader& in, const Location& at, const std::string&) {
     in.mark("=");
     std::optional<int> expected;
     if (!in.accept("none")) {
-        expected = static_cast<int>(in.integer("a picture index or none"));
+        expected = in.index("a picture index or none");
     }
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
+        const auto& state = run.element(element.alias, element.index, {gauge::kIcon});
         auto show = [](std::optional<int> picture) { return picture ? std::to_string(*picture) : std::string("none"); };
         run.check(state.picture == expected, at, "picture " + show(expected) + " on " + element.text(),
                   show(state.picture));
@@ -110,7 +117,7 @@ Step text(LineReader& in, const Location& at, const std::string&) {
     const std::string expected = in.text("the text");
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
+        const auto& state = run.element(element.alias, element.index, {gauge::kString});
         run.check(state.text == expected, at, "text " + quote(expected) + " on " + element.text(),
                   quote(state.text));
     };
@@ -119,10 +126,10 @@ Step text(LineReader& in, const Location& at, const std::string&) {
 Step textLength(LineReader& in, const Location& at, const std::string&) {
     const ElementAt element = elementAt(in);
     in.mark("<=");
-    const int most = in.count("a length");
+    const int most = in.index("a length");
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
+        const auto& state = run.element(element.alias, element.index, {gauge::kString});
         run.check(state.text.size() <= static_cast<std::size_t>(most), at,
                   "a text of at most " + std::to_string(most) + " characters on " + element.text(),
                   quote(state.text) + " (" + std::to_string(state.text.size()) + ")");
@@ -137,7 +144,7 @@ Step hidden(LineReader& in, const Location& at, const std::string&) {
     const bool expected = answer.text == "yes";
     in.end();
     return [=](Runner& run) {
-        const auto& state = run.element(element.alias, element.index, at);
+        const auto& state = run.element(element.alias, element.index);
         run.check(state.hidden == expected, at, element.text() + (expected ? " hidden" : " shown"),
                   state.hidden ? "hidden" : "shown");
     };
@@ -155,7 +162,7 @@ Step keys(LineReader& in, const Location& at, const std::string&) {
             ExpectedKey key{in.keyEvent(), std::nullopt};
             if (in.accept("(")) {
                 if (!in.accept("*")) {
-                    key.parameter = static_cast<std::uint32_t>(in.integer("a parameter or *"));
+                    key.parameter = in.bits("a parameter or *");
                 }
                 in.mark(")");
             }
@@ -191,7 +198,7 @@ Step windowCalls(LineReader& in, const Location& at, const std::string&) {
             else if (verb.text == "open") call.call = WindowCall::Open;
             else if (verb.text == "close") call.call = WindowCall::Close;
             else in.failAt(verb, "expected toggle, open or close, found \"" + verb.text + "\"");
-            call.window = static_cast<std::uint32_t>(in.integer("a panel window id"));
+            call.window = in.windowId();
             expected.push_back(call);
             in.accept(",");
         }
@@ -212,7 +219,7 @@ Step openWindows(LineReader& in, const Location& at, const std::string&) {
     std::set<std::uint32_t> expected;
     if (!in.accept("none")) {
         while (!in.atEnd()) {
-            expected.insert(static_cast<std::uint32_t>(in.integer("a panel window id")));
+            expected.insert(in.windowId());
             in.accept(",");
         }
     }
@@ -232,13 +239,13 @@ Step named(LineReader& in, const Location& at, const std::string&) {
     in.mark("=");
     std::optional<double> expected;
     if (!in.accept("missing")) {
-        expected = in.real("a number or missing");
+        expected = in.anyReal("a number or missing");
     }
     const double within = in.tolerance();
     in.end();
     return [=](Runner& run) {
         const auto actual = run.host.namedVariable(name);
-        const bool held = expected ? actual && std::abs(*actual - *expected) <= within : !actual;
+        const bool held = expected ? actual && holds(*actual, *expected, within) : !actual;
         run.check(held, at, "named variable " + name + " " + (expected ? number(*expected) : "missing"),
                   actual ? number(*actual) : "missing");
     };
@@ -258,16 +265,16 @@ Step tooltip(LineReader& in, const Location& at, const std::string&) {
         const Token& token = in.take("a tooltip id or a quoted text");
         if (token.quoted) {
             tooltip.text = token.text;
-        } else if (auto id = parseInteger(token.text)) {
+        } else if (auto id = readWholeNumber(token.text); id && *id >= 0) {
             tooltip.id = static_cast<std::uint32_t>(*id);
         } else {
-            in.failAt(token, "expected a tooltip id, a quoted text or none");
+            in.failAt(token, "expected a tooltip id from 0 to 4294967295, a quoted text or none");
         }
         expected = tooltip;
     }
     in.end();
     return [=](Runner& run) {
-        const auto actual = run.gauge(alias, at).mouseMap().tooltipAt(point.x, point.y);
+        const auto actual = run.gauge(alias).mouseMap().tooltipAt(point.x, point.y);
         auto show = [](const std::optional<Tooltip>& tooltip) {
             if (!tooltip) return std::string("none");
             return tooltip->text.empty() ? hex(tooltip->id) : quote(tooltip->text);
@@ -282,11 +289,12 @@ Step cursor(LineReader& in, const Location& at, const std::string&) {
     in.mark("=");
     int expected = gauge::cursor::kNone;
     if (!in.accept("none")) {
-        expected = static_cast<int>(in.integer("a cursor number or none"));
+        expected = static_cast<int>(in.whole("a cursor number or none", std::numeric_limits<std::int32_t>::min(),
+                                             std::numeric_limits<std::int32_t>::max()));
     }
     in.end();
     return [=](Runner& run) {
-        const int actual = run.gauge(alias, at).mouseMap().cursorAt(point.x, point.y);
+        const int actual = run.gauge(alias).mouseMap().cursorAt(point.x, point.y);
         auto show = [](int cursor) { return cursor == gauge::cursor::kNone ? std::string("none") : std::to_string(cursor); };
         run.check(actual == expected, at, "cursor " + show(expected) + pointText(alias, point), show(actual));
     };

@@ -1,11 +1,16 @@
 #include "scenario_reading.h"
 
-#include <charconv>
+#include <algorithm>
+#include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 
-#include "host_variables.h"
+#include "host_error.h"
 #include "key_events.h"
+#include "nearest_names.h"
+#include "value_text.h"
 
 namespace gaugehost::scenario {
 
@@ -26,6 +31,17 @@ std::string quote(const std::string& text) {
 
 std::vector<Token> tokenize(const std::string& line, const Location& at) {
     std::vector<Token> tokens;
+    if (const auto nul = line.find('\0'); nul != std::string::npos) {
+        throw ScenarioFault({at.file, at.line, static_cast<int>(nul) + 1}, "a NUL byte; a scenario is a text file");
+    }
+    const auto keep = [&](Token token) {
+        if (token.text.size() > kLongestToken) {
+            throw ScenarioFault({at.file, at.line, token.column}, (token.quoted ? "a text of " : "a word of ") +
+                                                                   std::to_string(token.text.size()) + " characters; at most " +
+                                                                   std::to_string(kLongestToken) + " are read");
+        }
+        tokens.push_back(std::move(token));
+    };
     std::size_t i = 0;
     while (i < line.size()) {
         const char c = line[i];
@@ -51,7 +67,7 @@ std::vector<Token> tokenize(const std::string& line, const Location& at) {
                 }
             }
             if (!closed) throw ScenarioFault({at.file, at.line, column}, "unterminated text; expected a closing \"");
-            tokens.push_back({text, column, true});
+            keep({text, column, true});
         } else if (c == '<' && i + 1 < line.size() && line[i + 1] == '=') {
             tokens.push_back({"<=", column, false});
             i += 2;
@@ -64,40 +80,18 @@ std::vector<Token> tokenize(const std::string& line, const Location& at) {
                    !(line[end] == '<' && end + 1 < line.size() && line[end + 1] == '=')) {
                 ++end;
             }
-            tokens.push_back({line.substr(i, end - i), column, false});
+            keep({line.substr(i, end - i), column, false});
             i = end;
         }
     }
     return tokens;
 }
 
-std::optional<double> parseReal(const std::string& text) {
-    double value = 0;
-    const char* first = text.data();
-    const char* last = text.data() + text.size();
-    if (!text.empty() && text[0] == '+') ++first;
-    auto [end, error] = std::from_chars(first, last, value);
-    if (error != std::errc() || end != last) return std::nullopt;
-    return value;
+bool holds(double actual, double expected, double within) {
+    if (std::isnan(expected)) return std::isnan(actual);
+    if (std::isinf(expected)) return actual == expected;
+    return std::abs(actual - expected) <= within;
 }
-
-std::optional<std::int64_t> parseInteger(const std::string& text) {
-    const bool negative = !text.empty() && text[0] == '-';
-    std::string digits = negative ? text.substr(1) : text;
-    int base = 10;
-    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
-        digits = digits.substr(2);
-        base = 16;
-    }
-    std::uint64_t value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value, base);
-    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || value > 0xFFFFFFFFull) {
-        return std::nullopt;
-    }
-    return negative ? -static_cast<std::int64_t>(value) : static_cast<std::int64_t>(value);
-}
-
-bool isHex(const std::string& text) { return text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X'); }
 
 // ---------------------------------------------------------------------------------------------
 // LineReader
@@ -130,28 +124,52 @@ void LineReader::mark(const char* text) {
 
 double LineReader::real(const std::string& expected) {
     const Token& token = take(expected);
-    auto value = token.quoted ? std::nullopt : parseReal(token.text);
-    if (!value) {
-        auto integer = token.quoted ? std::nullopt : parseInteger(token.text);
-        if (!integer) failAt(token, "expected " + expected + ", found " + describe(token));
-        return static_cast<double>(*integer);
-    }
-    return *value;
-}
-
-std::int64_t LineReader::integer(const std::string& expected) {
-    const Token& token = take(expected);
-    auto value = token.quoted ? std::nullopt : parseInteger(token.text);
+    const auto value = token.quoted ? std::nullopt : readReal(token.text);
     if (!value) failAt(token, "expected " + expected + ", found " + describe(token));
     return *value;
 }
 
-int LineReader::count(const std::string& expected) {
-    const Token& token = tokens_.at(next_ < tokens_.size() ? next_ : tokens_.size() - 1);
-    const auto value = integer(expected);
-    if (value < 0 || value > 1000000) failAt(token, "expected " + expected + " from 0 to 1000000");
-    return static_cast<int>(value);
+double LineReader::anyReal(const std::string& expected) {
+    if (!atEnd() && !tokens_[next_].quoted) {
+        std::string lower = tokens_[next_].text;
+        std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+        constexpr double kInfinity = std::numeric_limits<double>::infinity();
+        const std::pair<const char*, double> kUnbounded[] = {{"inf", kInfinity}, {"+inf", kInfinity}, {"-inf", -kInfinity},
+                                                             {"nan", std::numeric_limits<double>::quiet_NaN()}};
+        for (const auto& [word, value] : kUnbounded) {
+            if (lower == word) {
+                ++next_;
+                return value;
+            }
+        }
+    }
+    return real(expected + " (or inf, -inf, nan)");
 }
+
+std::int64_t LineReader::whole(const std::string& expected, std::int64_t lowest, std::int64_t highest) {
+    const Token& token = take(expected);
+    const auto value = token.quoted ? std::nullopt : readWholeNumber(token.text);
+    if (!value || *value < lowest || *value > highest) {
+        failAt(token, "expected " + expected + " from " + std::to_string(lowest) + " to " + std::to_string(highest) +
+                          ", found " + describe(token));
+    }
+    return *value;
+}
+
+std::uint32_t LineReader::bits(const std::string& expected) {
+    const Token& token = take(expected);
+    const auto value = token.quoted ? std::nullopt : readWholeNumber(token.text);
+    if (!value) failAt(token, "expected " + expected + " (32 bits, -2147483648 to 0xFFFFFFFF), found " + describe(token));
+    return static_cast<std::uint32_t>(*value);
+}
+
+int LineReader::index(const std::string& expected) {
+    return static_cast<int>(whole(expected, 0, std::numeric_limits<std::int32_t>::max()));
+}
+
+std::uint32_t LineReader::windowId() { return static_cast<std::uint32_t>(whole("a panel window id", 0, 0xFFFFFFFF)); }
+
+int LineReader::count(const std::string& expected) { return static_cast<int>(whole(expected, 0, kMostCycles)); }
 
 std::string LineReader::text(const std::string& expected) {
     const Token& token = take(expected);
@@ -170,37 +188,43 @@ std::string LineReader::alias() {
 
 std::uint32_t LineReader::hostVariable() {
     const Token& token = take("a host variable");
-    if (!token.quoted && isHex(token.text)) {
-        if (auto value = parseInteger(token.text); value && *value > 0) return static_cast<std::uint32_t>(*value);
+    try {
+        if (!token.quoted) return readHostVariable(token.text);
+    } catch (const HostError& error) {
+        failAt(token, error.what());
     }
-    if (!token.quoted) {
-        if (const auto* info = findHostVariable(token.text)) return info->token;
-    }
-    failAt(token, "unknown host variable " + quote(token.text) +
-                      "; expected a name from the host variable table or a hexadecimal token such as 0x14D");
+    failAt(token, "expected a host variable, found " + describe(token));
 }
 
 std::uint32_t LineReader::keyEvent() {
     const Token& token = take("a key event");
-    if (!token.quoted && isHex(token.text)) {
-        if (auto value = parseInteger(token.text); value && *value > 0) return static_cast<std::uint32_t>(*value);
+    if (!token.quoted && isHexadecimal(token.text)) {
+        if (auto value = readWholeNumber(token.text); value && *value > 0) return static_cast<std::uint32_t>(*value);
     }
     if (!token.quoted) {
         if (const gauge::KeyEventId id = gauge::key::idOf(token.text); id != 0) return id;
     }
-    failAt(token, "unknown key event " + quote(token.text) +
-                      "; expected a key event name such as GEAR_UP or a hexadecimal id such as 0x1021F");
+#define GAUGE_KEY_EVENT_NAME(name, id) #name,
+    static const std::vector<std::string> kNames{GAUGE_KEY_EVENTS(GAUGE_KEY_EVENT_NAME)};
+#undef GAUGE_KEY_EVENT_NAME
+    failAt(token, "unknown key event " + quote(token.text) + didYouMean(token.text, kNames) +
+                      " (expected a key event name such as GEAR_UP or a hexadecimal id such as 0x1021F)");
 }
 
 Point LineReader::point() {
-    const int x = static_cast<int>(integer("an x coordinate"));
+    constexpr std::int64_t lowest = std::numeric_limits<std::int32_t>::min(), highest = std::numeric_limits<std::int32_t>::max();
+    const int x = static_cast<int>(whole("an x coordinate", lowest, highest));
     accept(",");
-    const int y = static_cast<int>(integer("a y coordinate"));
+    const int y = static_cast<int>(whole("a y coordinate", lowest, highest));
     return {x, y};
 }
 
 double LineReader::tolerance() {
-    return accept("~") ? real("a tolerance") : 1e-9;
+    if (!accept("~")) return 1e-9;
+    const Token& token = take("a tolerance");
+    const auto within = token.quoted ? std::nullopt : readReal(token.text);
+    if (!within || *within < 0) failAt(token, "expected a tolerance, a finite number >= 0, found " + describe(token));
+    return *within;
 }
 
 void LineReader::end() {

@@ -2,6 +2,7 @@
 // takes them one by one, each refusal a ScenarioFault naming the file, line and column.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <set>
@@ -35,17 +36,20 @@ struct Point {
     int x, y;
 };
 
-// Splits a line into words, numbers, quoted texts and the marks = ~ <= , ( ); # starts a comment.
-std::vector<Token> tokenize(const std::string& line, const Location& at);
+// The longest word or quoted text a line may hold; longer ones are refused before they are echoed.
+inline constexpr std::size_t kLongestToken = 1000;
 
-std::optional<double> parseReal(const std::string& text);
-// A whole number, decimal or 0x-hexadecimal, that fits 32 bits signed or unsigned.
-std::optional<std::int64_t> parseInteger(const std::string& text);
-bool isHex(const std::string& text);
+// Splits a line into words, numbers, quoted texts and the marks = ~ <= , ( ); # starts a comment.
+// A NUL byte or a token longer than kLongestToken is a fault at its column.
+std::vector<Token> tokenize(const std::string& line, const Location& at);
 
 // A number as reports show it, and a text in quotes with its quotes and backslashes escaped.
 std::string number(double value);
 std::string quote(const std::string& text);
+
+// Whether a value read holds what an expectation states: NaN only NaN, an infinity only itself,
+// a finite number within the tolerance.
+bool holds(double actual, double expected, double within);
 
 // Takes the tokens of one line in order; every take names what it expected, for the fault it throws.
 class LineReader {
@@ -62,19 +66,30 @@ public:
     const Token& take(const std::string& expected);
     std::string word(const std::string& expected);
     void mark(const char* text);
+    // A finite number, decimal or 0x-hexadecimal.
     double real(const std::string& expected);
-    std::int64_t integer(const std::string& expected);
-    int count(const std::string& expected);  // 0 to 1000000
+    // Any FLOAT64 as a named variable holds it or an expectation states it: a finite number, inf, -inf or nan.
+    double anyReal(const std::string& expected);
+    // A whole number from `lowest` to `highest`; the message names the range.
+    std::int64_t whole(const std::string& expected, std::int64_t lowest, std::int64_t highest);
+    // The 32 bits of a whole number written signed or unsigned (-1 and 0xFFFFFFFF alike).
+    std::uint32_t bits(const std::string& expected);
+    // 0 to 2147483647: an element index, a length, a picture index.
+    int index(const std::string& expected);
+    // 0 to kMostCycles.
+    int count(const std::string& expected);
     std::string text(const std::string& expected);
     // A gauge alias that an earlier `gauge` line created.
     std::string alias();
     // A host variable by the token table's name or as a hexadecimal token.
     std::uint32_t hostVariable();
+    // 0 to 0xFFFFFFFF.
+    std::uint32_t windowId();
     // A key event by the framework's name or as a hexadecimal id.
     std::uint32_t keyEvent();
-    // `x y` or `x,y`.
+    // `x y` or `x,y`, each a signed 32-bit coordinate.
     Point point();
-    // `~ TOL`, or 1e-9 without it.
+    // `~ TOL`, a finite number >= 0, or 1e-9 without it.
     double tolerance();
     void end();
 

@@ -3,13 +3,17 @@
 // the help text and the "expected one of …" lists too.
 #pragma once
 
+#include <algorithm>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <ostream>
 #include <span>
 #include <string>
 
 #include "aircraft_model.h"
+#include "frame_names.h"
+#include "host_error.h"
 #include "panel_host.h"
 #include "scenario.h"
 #include "scenario_reading.h"
@@ -21,24 +25,37 @@ struct Runner {
         for (const auto& folder : options.moduleFolders) host.addModuleFolder(folder);
     }
 
-    GaugeInstance& gauge(const std::string& alias, const Location& at) {
+    // Errors of a running step are HostErrors, reported at the step's first column.
+    GaugeInstance& gauge(const std::string& alias) {
         auto it = gauges.find(alias);
-        if (it == gauges.end()) throw ScenarioFault(at, "no gauge " + quote(alias));
+        if (it == gauges.end()) throw HostError("no gauge " + quote(alias));
         return *it->second;
     }
 
-    const ElementState& element(const std::string& alias, int index, const Location& at) {
-        const auto& elements = gauge(alias, at).elements();
-        if (index < 0 || static_cast<std::size_t>(index) >= elements.size()) {
-            throw ScenarioFault(at, "gauge " + alias + " has no element " + std::to_string(index) + "; its elements are 0 to " +
-                                        std::to_string(elements.size() - 1));
+    // The element at that index, of one of the kinds an expectation reads (any kind when none is named).
+    const ElementState& element(const std::string& alias, int index, std::initializer_list<gauge::ElementKind> kinds = {}) {
+        const auto& elements = gauge(alias).elements();
+        if (static_cast<std::size_t>(index) >= elements.size()) {
+            throw HostError("gauge " + alias + " has no element " + std::to_string(index) + "; its elements are 0 to " +
+                            std::to_string(elements.size() - 1));
         }
-        return elements[static_cast<std::size_t>(index)];
+        const ElementState& state = elements[static_cast<std::size_t>(index)];
+        if (kinds.size() != 0 && std::find(kinds.begin(), kinds.end(), state.kind) == kinds.end()) {
+            const auto named = [](gauge::ElementKind kind) {
+                const std::string name = elementKindName(kind);
+                return (std::string("aeiou").find(name[0]) == std::string::npos ? "a " : "an ") + name;
+            };
+            throw HostError(alias + " element " + std::to_string(index) + " is " + named(state.kind) + ", not " +
+                            named(*kinds.begin()));
+        }
+        return state;
     }
 
     void check(bool held, const Location& at, const std::string& expected, const std::string& actual) {
+        result.checks.push_back({.where = at.text(), .expected = expected, .got = held ? "" : actual, .error = false});
         if (held) {
             ++result.passed;
+            if (options.verbose) report << at.text() << ": holds: " << expected << '\n';
             return;
         }
         ++result.failed;

@@ -211,4 +211,32 @@ TEST(ValueText, EachVariableTakesItsOwnForm) {
     EXPECT_THROW(gaugehost::readHostVariable("0x0"), gaugehost::HostError);
 }
 
+// ---------------------------------------------------------------------------------------------
+// gaugehost run
+
+TEST(GaugehostRun, CountsEachFileWritesJUnitAndPutsSnapshotsInTheFolderGiven) {
+    const auto folder = std::filesystem::path(testing::TempDir()) / ("gaugehost_run." + std::to_string(getpid()));
+    std::filesystem::create_directories(folder);
+    const auto scenario = folder / "draw.scn";
+    std::ofstream(scenario) << "load VeskarZ3V5\ngauge gear = VeskarZ3V5!GearPos\nexpect picture gear 4 = none\n"
+                               "snapshot gear \"gear.png\"\n";
+    const Outcome outcome = gaugehost("run -v --junit '" + (folder / "report.xml").string() + "' --out-dir '" +
+                                      (folder / "out").string() + "' '" + scenario.string() + "'");
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
+    EXPECT_EQ(outcome.out, scenario.string() + ":3:8: holds: picture none on gear element 4\n" + scenario.string() +
+                               ": 1 passed, 0 failed\n1 passed, 0 failed\n");
+    EXPECT_TRUE(std::filesystem::is_regular_file(folder / "out" / "gear.png"));
+    EXPECT_FALSE(std::filesystem::exists(folder / "gear.png"));
+    std::ifstream report(folder / "report.xml");
+    const std::string xml{std::istreambuf_iterator<char>(report), {}};
+    EXPECT_TRUE(contains(xml, "<testsuites name=\"gaugehost run\" tests=\"1\" failures=\"0\">")) << xml;
+    std::filesystem::remove_all(folder);
+}
+
+TEST(GaugehostRun, ADeviceIsRefusedUnread) {
+    const Outcome outcome = gaugehost("run /dev/zero");
+    EXPECT_EQ(outcome.status, 1);
+    EXPECT_EQ(outcome.out, "/dev/zero: not a scenario file (not a regular file)\n/dev/zero: 0 passed, 1 failed\n0 passed, 1 failed\n");
+}
+
 }  // namespace

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <functional>
 #include <map>
 #include <set>
@@ -247,6 +249,29 @@ TEST_F(Refusals, MalformedLinkage) {
     expectRefused([&] { host.loadModule("BadLinkage"); }, "Linkage is malformed");
     EXPECT_EQ(host.findModule("BadLinkage"), nullptr);
 }
+
+#if !defined(_WIN32)
+// The native loader maps a module's segments from its file: a truncated file would fault inside the
+// loader, so the file is checked first. (Windows' loader refuses such files itself.)
+TEST_F(Refusals, TruncatedOrCorruptModuleFile) {
+    const auto whole = std::filesystem::path(requiredEnvironment("GAUGE_MODULE_PATH")) / "VeskarZ3V4.so";
+    std::ifstream in(whole, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), {}};
+    const std::pair<std::string, const char*> cases[] = {
+        {bytes.substr(0, 40), "is too short for an ELF header (40 bytes)"},
+        {bytes.substr(0, 100), "is truncated: its program headers lie past its end"},
+        {bytes.substr(0, 4096), "is truncated: a segment of"},
+        {bytes.substr(0, 20000), "is truncated: a segment of"},
+        {std::string(4096, 'x'), "is not an ELF shared library"},
+    };
+    const auto file = std::filesystem::path(testing::TempDir()) / "Truncated.so";
+    for (const auto& [content, message] : cases) {
+        std::ofstream(file, std::ios::binary | std::ios::trunc) << content;
+        expectRefused([&] { host.loadModule(file.string()); }, message);
+        EXPECT_EQ(host.findModule("Truncated"), nullptr);
+    }
+}
+#endif
 
 TEST_F(Refusals, MissingPicture) {
     host.loadModule("MissingPicture");
