@@ -111,11 +111,11 @@ TEST(GaugehostCommand, VersionAndEachSubcommandsHelpWithItsExample) {
 
 TEST(GaugehostCommand, GlobalOptionsStandBeforeOrAfterTheSubcommand) {
     const std::string fixtures = requiredEnvironment("GAUGE_FIXTURE_PATH");
-    for (const std::string& arguments : {"--module-dir '" + fixtures + "' gauges RenderFixture",
-                                        "gauges RenderFixture --module-dir '" + fixtures + "'"}) {
+    for (const std::string& arguments : {"--module-dir '" + fixtures + "' gauges BenchFixture",
+                                        "gauges BenchFixture --module-dir '" + fixtures + "'"}) {
         const Outcome outcome = gaugehost(arguments, "-u GAUGE_MODULE_PATH");
         EXPECT_EQ(outcome.status, 0) << arguments << ": " << outcome.err;
-        EXPECT_TRUE(contains(outcome.out, "RenderFixture    Drawing")) << outcome.out;
+        EXPECT_TRUE(contains(outcome.out, "BenchFixture     Instruments")) << outcome.out;
     }
 }
 
