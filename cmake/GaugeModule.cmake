@@ -3,6 +3,7 @@
 # version as resources.
 set(GAUGE_NATIVE_MODULE_DIR "${CMAKE_BINARY_DIR}/gauges")
 set(GAUGE_PICTURE_DIR "${CMAKE_BINARY_DIR}/pictures")
+set(GAUGE_SYMBOL_DIR "${CMAKE_BINARY_DIR}/symbols")
 
 if(CMAKE_CROSSCOMPILING)
   set(PICTUREGEN_EXECUTABLE "" CACHE FILEPATH "The picture generator of a native build")
@@ -30,6 +31,9 @@ function(gauge_library name)
     endif()
     set_target_properties(${name} PROPERTIES SUFFIX ".gau" RUNTIME_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}")
     target_link_options(${name} PRIVATE -Wl,--no-insert-timestamp)
+    # Each function and table its own section, so the linker leaves out what nothing reaches.
+    target_compile_options(${name} PRIVATE -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables -fno-exceptions -Os)
+    target_link_options(${name} PRIVATE -Wl,--gc-sections)
   else()
     # Only the two exports are visible; a fresh dlopen after unloading starts from clean module data.
     set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}"
@@ -70,6 +74,14 @@ function(gauge_module name)
       OBJECT_DEPENDS "${picture_dir}/pictures.rc")
     # windres finds pictures.rc in the picture folder; the bitmaps it names lie beside it.
     target_include_directories(${name} PRIVATE "${picture_dir}")
+    # What ships carries no debugging sections; they are kept beside the build, and the shipped file
+    # names them, for a debugger to find.
+    set(symbol_file "${GAUGE_SYMBOL_DIR}/${name}.gau.debug")
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${GAUGE_SYMBOL_DIR}"
+      COMMAND "${CMAKE_OBJCOPY}" --only-keep-debug "$<TARGET_FILE:${name}>" "${symbol_file}"
+      COMMAND "${CMAKE_OBJCOPY}" --strip-all "--add-gnu-debuglink=${symbol_file}" "$<TARGET_FILE:${name}>"
+      VERBATIM)
   endif()
   set_property(GLOBAL APPEND PROPERTY GAUGE_MODULES ${name})
 endfunction()
