@@ -5,11 +5,16 @@ set(GAUGE_NATIVE_MODULE_DIR "${CMAKE_BINARY_DIR}/gauges")
 set(GAUGE_PICTURE_DIR "${CMAKE_BINARY_DIR}/pictures")
 set(GAUGE_SYMBOL_DIR "${CMAKE_BINARY_DIR}/symbols")
 
-if(CMAKE_CROSSCOMPILING)
+# The Windows build, and the fuzz build (whose clang lacks what the picture code needs), draw their
+# pictures with the generator of a native build.
+if(CMAKE_CROSSCOMPILING OR GAUGE_FUZZ)
+  set(GAUGE_PICTUREGEN_OF_NATIVE_BUILD ON)
   set(PICTUREGEN_EXECUTABLE "" CACHE FILEPATH "The picture generator of a native build")
   if(NOT EXISTS "${PICTUREGEN_EXECUTABLE}")
     message(FATAL_ERROR "PICTUREGEN_EXECUTABLE must name the picturegen of a native build (build the native preset first)")
   endif()
+endif()
+if(CMAKE_CROSSCOMPILING)
   enable_language(RC)
 endif()
 
@@ -38,7 +43,9 @@ function(gauge_library name)
     # Only the two exports are visible; a fresh dlopen after unloading starts from clean module data.
     set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}"
                                              CXX_VISIBILITY_PRESET hidden)
-    target_compile_options(${name} PRIVATE -fno-gnu-unique)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      target_compile_options(${name} PRIVATE -fno-gnu-unique)
+    endif()
   endif()
 endfunction()
 
@@ -53,6 +60,9 @@ function(gauge_module name)
     set(output_dir "${GAUGE_DIST_DIR}")
   else()
     set(generator $<TARGET_FILE:picturegen>)
+    if(GAUGE_PICTUREGEN_OF_NATIVE_BUILD)
+      set(generator "${PICTUREGEN_EXECUTABLE}")
+    endif()
     set(picture_dir "${GAUGE_NATIVE_MODULE_DIR}/${name}.bitmaps")
     set(output_dir "${GAUGE_NATIVE_MODULE_DIR}")
   endif()
