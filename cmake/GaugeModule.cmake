@@ -3,12 +3,18 @@
 # version as resources.
 set(GAUGE_NATIVE_MODULE_DIR "${CMAKE_BINARY_DIR}/gauges")
 set(GAUGE_PICTURE_DIR "${CMAKE_BINARY_DIR}/pictures")
+set(GAUGE_SYMBOL_DIR "${CMAKE_BINARY_DIR}/symbols")
 
-if(CMAKE_CROSSCOMPILING)
+# The Windows build, and the fuzz build (whose clang lacks what the picture code needs), draw their
+# pictures with the generator of a native build.
+if(CMAKE_CROSSCOMPILING OR GAUGE_FUZZ)
+  set(GAUGE_PICTUREGEN_OF_NATIVE_BUILD ON)
   set(PICTUREGEN_EXECUTABLE "" CACHE FILEPATH "The picture generator of a native build")
   if(NOT EXISTS "${PICTUREGEN_EXECUTABLE}")
     message(FATAL_ERROR "PICTUREGEN_EXECUTABLE must name the picturegen of a native build (build the native preset first)")
   endif()
+endif()
+if(CMAKE_CROSSCOMPILING)
   enable_language(RC)
 endif()
 
@@ -30,11 +36,16 @@ function(gauge_library name)
     endif()
     set_target_properties(${name} PROPERTIES SUFFIX ".gau" RUNTIME_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}")
     target_link_options(${name} PRIVATE -Wl,--no-insert-timestamp)
+    # Each function and table its own section, so the linker leaves out what nothing reaches.
+    target_compile_options(${name} PRIVATE -ffunction-sections -fdata-sections -fno-asynchronous-unwind-tables -fno-exceptions -Os)
+    target_link_options(${name} PRIVATE -Wl,--gc-sections)
   else()
     # Only the two exports are visible; a fresh dlopen after unloading starts from clean module data.
     set_target_properties(${name} PROPERTIES SUFFIX ".so" LIBRARY_OUTPUT_DIRECTORY "${ARG_OUTPUT_DIR}"
                                              CXX_VISIBILITY_PRESET hidden)
-    target_compile_options(${name} PRIVATE -fno-gnu-unique)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+      target_compile_options(${name} PRIVATE -fno-gnu-unique)
+    endif()
   endif()
 endfunction()
 
@@ -49,6 +60,9 @@ function(gauge_module name)
     set(output_dir "${GAUGE_DIST_DIR}")
   else()
     set(generator $<TARGET_FILE:picturegen>)
+    if(GAUGE_PICTUREGEN_OF_NATIVE_BUILD)
+      set(generator "${PICTUREGEN_EXECUTABLE}")
+    endif()
     set(picture_dir "${GAUGE_NATIVE_MODULE_DIR}/${name}.bitmaps")
     set(output_dir "${GAUGE_NATIVE_MODULE_DIR}")
   endif()
@@ -70,6 +84,14 @@ function(gauge_module name)
       OBJECT_DEPENDS "${picture_dir}/pictures.rc")
     # windres finds pictures.rc in the picture folder; the bitmaps it names lie beside it.
     target_include_directories(${name} PRIVATE "${picture_dir}")
+    # What ships carries no debugging sections; they are kept beside the build, and the shipped file
+    # names them, for a debugger to find.
+    set(symbol_file "${GAUGE_SYMBOL_DIR}/${name}.gau.debug")
+    add_custom_command(TARGET ${name} POST_BUILD
+      COMMAND ${CMAKE_COMMAND} -E make_directory "${GAUGE_SYMBOL_DIR}"
+      COMMAND "${CMAKE_OBJCOPY}" --only-keep-debug "$<TARGET_FILE:${name}>" "${symbol_file}"
+      COMMAND "${CMAKE_OBJCOPY}" --strip-all "--add-gnu-debuglink=${symbol_file}" "$<TARGET_FILE:${name}>"
+      VERBATIM)
   endif()
   set_property(GLOBAL APPEND PROPERTY GAUGE_MODULES ${name})
 endfunction()

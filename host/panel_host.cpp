@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 
 #include "hex_text.h"
 #include "needle_geometry.h"
@@ -21,6 +22,10 @@ namespace gaugehost {
 namespace {
 
 PanelHost* activeHost = nullptr;
+
+// Placed after every text buffer and checked after its callback in every build: a module writing
+// past its buffer is named at once instead of corrupting what lies beyond.
+constexpr char kTextGuard[] = {'\x5A', '\xA5', '\x5A', '\xA5', '\x5A', '\xA5', '\x5A', '\xA5'};
 
 }  // namespace
 
@@ -90,8 +95,9 @@ GaugeInstance& PanelHost::createGauge(const std::string& moduleName, const std::
         GaugeInstance::ElementRuntime runtime;
         if (element->kind == gauge::kString) {
             const auto* text = reinterpret_cast<const gauge::StringElement*>(element);
-            // Room for the element's longest text and its terminator, no more.
+            // Room for the element's longest text and its terminator, then the guard bytes.
             runtime.textBuffer.assign(static_cast<std::size_t>(std::max(text->maxCharacters, 0)) + 1, '\0');
+            runtime.textBuffer.insert(runtime.textBuffer.end(), std::begin(kTextGuard), std::end(kTextGuard));
         }
         if (element->kind == gauge::kNeedle) {
             auto* needle = reinterpret_cast<gauge::NeedleElement*>(element);
@@ -177,12 +183,18 @@ void PanelHost::updateElement(GaugeInstance& gauge, ElementState& state, GaugeIn
             auto* text = reinterpret_cast<gauge::StringElement*>(element);
             for (auto& source : text->sources) refresh(source);
             // The instance's own buffer is lent to the element while its callback runs.
+            const std::size_t size = runtime.textBuffer.size() - std::size(kTextGuard);
             text->textBuffer = runtime.textBuffer.data();
-            text->textBufferSize = static_cast<gauge::UINT32>(runtime.textBuffer.size());
+            text->textBufferSize = static_cast<gauge::UINT32>(size);
             if (text->updateCallback != nullptr) state.returned = text->updateCallback(text);
             text->textBuffer = nullptr;
             text->textBufferSize = 0;
-            runtime.textBuffer.back() = '\0';
+            if (!std::equal(std::begin(kTextGuard), std::end(kTextGuard), runtime.textBuffer.begin() + static_cast<std::ptrdiff_t>(size))) {
+                throw HostError("module " + gauge.module_->name() + " gauge " + gauge.header_->gaugeName + " element " +
+                                std::to_string(state.index) + ": its text callback wrote past the " + std::to_string(size) +
+                                "-byte text buffer");
+            }
+            runtime.textBuffer[size - 1] = '\0';
             state.text = runtime.textBuffer.data();
             break;
         }

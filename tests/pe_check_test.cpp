@@ -184,6 +184,60 @@ TEST_P(GaugeModuleCheck, ImportsOnlyDllsEveryWindowsHas) {
     }
 }
 
+TEST_P(GaugeModuleCheck, ShipsWithoutDebuggingSections) {
+    for (const petest::SectionHeader& section : image().sections) {
+        EXPECT_FALSE(section.name.starts_with(".debug") || section.name.starts_with("/"))
+            << "section " << section.name << " (" << section.rawSize << " bytes) belongs in the symbol file, not in what ships";
+    }
+}
+
+// Code and data, everything beside the pictures and the version, stay small: what the simulator
+// maps for each module it loads.
+TEST_P(GaugeModuleCheck, CodeAndDataFitIn64KiB) {
+    constexpr std::uint64_t kBound = 64 * 1024;
+    std::uint64_t total = 0;
+    std::string sizes;
+    for (const petest::SectionHeader& section : image().sections) {
+        // Debugging sections are the check above's; the pictures and the version are resources.
+        if (section.name == ".rsrc" || section.name == ".gnu_debuglink" || section.name.starts_with(".debug")) continue;
+        // What the section holds, without the file's alignment padding.
+        const std::uint32_t size = section.virtualSize != 0 ? section.virtualSize : section.rawSize;
+        total += size;
+        sizes += " " + section.name + " " + std::to_string(size);
+    }
+    EXPECT_LE(total, kBound) << "code and data take " << total << " bytes:" << sizes;
+}
+
+// What the runtime's start-up and the frame's text formatting import, and nothing more: nothing
+// that opens a file, starts a thread or allocates beyond the start-up's own list of exit routines.
+TEST_P(GaugeModuleCheck, ImportsNothingThatOpensFilesOrStartsThreads) {
+    const std::set<std::string> allowed = {
+        // kernel32: start-up, thread-local storage, relocation of the runtime's pointers, the
+        // unwinder's registration of its frame tables
+        "kernel32.dll!DeleteCriticalSection", "kernel32.dll!EnterCriticalSection", "kernel32.dll!FreeLibrary",
+        "kernel32.dll!GetLastError", "kernel32.dll!GetModuleHandleA", "kernel32.dll!GetModuleHandleW",
+        "kernel32.dll!GetProcAddress", "kernel32.dll!InitializeCriticalSection", "kernel32.dll!LeaveCriticalSection",
+        "kernel32.dll!LoadLibraryA", "kernel32.dll!Sleep", "kernel32.dll!TlsGetValue", "kernel32.dll!VirtualProtect",
+        "kernel32.dll!VirtualQuery",
+        // kernel32: the text formatting's character conversions
+        "kernel32.dll!IsDBCSLeadByteEx", "kernel32.dll!MultiByteToWideChar", "kernel32.dll!WideCharToMultiByte",
+        // msvcrt: start-up and its list of exit routines (the only allocation), its error report to
+        // the already open standard error
+        "msvcrt.dll!_amsg_exit", "msvcrt.dll!_errno", "msvcrt.dll!_initterm", "msvcrt.dll!_iob", "msvcrt.dll!_lock",
+        "msvcrt.dll!_unlock", "msvcrt.dll!abort", "msvcrt.dll!calloc", "msvcrt.dll!malloc", "msvcrt.dll!realloc",
+        "msvcrt.dll!free", "msvcrt.dll!fputc", "msvcrt.dll!fwrite", "msvcrt.dll!vfprintf", "msvcrt.dll!strerror",
+        // msvcrt: text formatting and memory
+        "msvcrt.dll!__mb_cur_max", "msvcrt.dll!atoi", "msvcrt.dll!localeconv", "msvcrt.dll!setlocale",
+        "msvcrt.dll!memcpy", "msvcrt.dll!memset", "msvcrt.dll!strchr", "msvcrt.dll!strlen", "msvcrt.dll!strncmp",
+        "msvcrt.dll!wcslen",
+    };
+    EXPECT_FALSE(image().imports.empty());
+    for (const petest::Import& import : image().imports) {
+        const std::string name = lowercase(import.dll) + "!" + import.function;
+        EXPECT_TRUE(allowed.contains(name)) << "imports " << name;
+    }
+}
+
 TEST_P(GaugeModuleCheck, CarriesTheGaugeVersionResource) {
     std::vector<const petest::Resource*> versions;
     for (const petest::Resource& resource : image().resources) {

@@ -3,7 +3,7 @@
 # Usage: tools/setup-debian.sh native|win32
 set -eu
 
-native="cmake ninja-build g++ pkg-config libcairo2-dev libimagequant-dev libcli11-dev nlohmann-json3-dev googletest fonts-dejavu-core libpng-dev libfreetype-dev fonts-dseg"
+native="cmake ninja-build g++ pkg-config libcairo2-dev libimagequant-dev libcli11-dev nlohmann-json3-dev googletest fonts-dejavu-core libpng-dev libfreetype-dev fonts-dseg clang libclang-rt-dev libbenchmark-dev"
 win32="g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386"
 
 case "${1:-native}" in

@@ -176,6 +176,9 @@ private:
         image_.machine = coff.u16(0, "machine");
         const std::uint16_t sectionCount = coff.u16(2, "number of sections");
         const std::uint16_t optionalHeaderSize = coff.u16(16, "size of optional header");
+        constexpr std::uint64_t symbolSize = 18;
+        const std::uint64_t symbolTable = coff.u32(8, "symbol table offset");
+        const std::uint64_t stringTable = symbolTable + symbolSize * coff.u32(12, "number of symbols");
         image_.characteristics = coff.u16(18, "characteristics");
 
         const std::uint64_t optionalOffset = peOffset + 4 + coffHeaderSize;
@@ -204,13 +207,32 @@ private:
                 if (c == 0) break;
                 section.name += static_cast<char>(c);
             }
+            // A name longer than eight characters is "/<offset>" into the COFF string table.
+            if (section.name.size() > 1 && section.name[0] == '/' && symbolTable != 0) {
+                std::uint64_t offset = 0;
+                for (const char c : section.name.substr(1)) {
+                    if (c < '0' || c > '9') throw PeFormatError("PE file: section name " + section.name + " is malformed");
+                    offset = offset * 10 + static_cast<std::uint64_t>(c - '0');
+                }
+                section.name = cStringAt(stringTable + offset, "long section name");
+            }
             section.virtualSize = table.u32(at + 8, "section virtual size");
             section.virtualAddress = table.u32(at + 12, "section address");
             section.rawSize = table.u32(at + 16, "section raw size");
             section.rawOffset = table.u32(at + 20, "section raw offset");
             section.characteristics = table.u32(at + 36, "section characteristics");
             file_.slice(section.rawOffset, section.rawSize, "raw data of section " + section.name);
+            image_.sections.push_back({section.name, section.virtualSize, section.rawSize});
             sections_.push_back(std::move(section));
+        }
+    }
+
+    std::string cStringAt(std::uint64_t offset, std::string_view what) const {
+        std::string text;
+        for (std::uint64_t at = offset;; ++at) {
+            const std::uint8_t c = file_.slice(at, 1, what)[0];
+            if (c == 0) return text;
+            text += static_cast<char>(c);
         }
     }
 
@@ -302,7 +324,21 @@ private:
             const ByteReader descriptor = atRva(at, descriptorSize, "import descriptor");
             const auto raw = descriptor.slice(0, descriptorSize, "import descriptor");
             if (std::all_of(raw.begin(), raw.end(), [](std::uint8_t b) { return b == 0; })) return;
-            image_.importedDlls.push_back(cStringAtRva(descriptor.u32(12, "imported DLL name"), "imported DLL name"));
+            const std::string dll = cStringAtRva(descriptor.u32(12, "imported DLL name"), "imported DLL name");
+            image_.importedDlls.push_back(dll);
+            // The lookup table, or the address table where a linker leaves it out: one 32-bit entry a
+            // function (an ordinal when the top bit is set, else the RVA of a hint and a name), then 0;
+            // a descriptor with neither lists no function.
+            constexpr std::uint32_t byOrdinal = 0x80000000u;
+            const std::uint32_t lookup = descriptor.u32(0, "import lookup table");
+            const std::uint64_t entries = lookup != 0 ? lookup : descriptor.u32(16, "import address table");
+            for (std::uint64_t entry = entries; entry != 0; entry += 4) {
+                const std::uint32_t value = atRva(entry, 4, "import lookup entry").u32(0, "import lookup entry");
+                if (value == 0) break;
+                image_.imports.push_back({dll, (value & byOrdinal) != 0
+                                                   ? "#" + std::to_string(value & 0xffffu)
+                                                   : cStringAtRva(std::uint64_t{value} + 2, "imported function name")});
+            }
         }
     }
 

@@ -46,12 +46,25 @@ struct Resource {
     std::vector<std::uint8_t> data;
 };
 
+struct Import {
+    std::string dll;
+    std::string function;  // "#<ordinal>" for an import by ordinal
+};
+
+struct SectionHeader {
+    std::string name;  // long names resolved through the COFF string table while it is present
+    std::uint32_t virtualSize = 0;
+    std::uint32_t rawSize = 0;
+};
+
 struct PeImage {
     std::uint16_t machine = 0;
     std::uint16_t characteristics = 0;
     std::string exportDllName;  // empty when the image has no export directory
     std::vector<Export> exports;  // ordered by ordinal
     std::vector<std::string> importedDlls;  // in import directory order
+    std::vector<Import> imports;  // every imported function, in import directory order
+    std::vector<SectionHeader> sections;  // in section table order
     std::vector<Resource> resources;  // in resource directory order
 
     bool isDll() const;
