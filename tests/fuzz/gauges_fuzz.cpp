@@ -1,8 +1,8 @@
 // Every gauge of every module, driven by the fuzzer: host values of any bits (NaN, infinities, ±0,
 // huge, denormal, BCD nibbles above 9, every integer edge), update cycles, service codes, clicks held
 // and dragged anywhere, named variables, GPS records of any size and content. After each step no
-// text is longer than its element's maximum; the host checks each text buffer's guard bytes itself
-// and throws, which ends the run as a crash.
+// text is longer than its element's maximum and module data shown by icons stays within its range;
+// the host checks each text buffer's guard bytes itself and throws, which ends the run as a crash.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -31,6 +31,20 @@ void checkTexts(const gaugehost::GaugeInstance& gauge) {
         if (state.kind != gauge::kString) continue;
         const auto* text = reinterpret_cast<const gauge::StringElement*>(state.element);
         if (state.text.size() > static_cast<std::size_t>(text->maxCharacters)) __builtin_trap();
+    }
+}
+
+// An icon that carries no host variable shows module data alone: a flag, a knob's position, a page,
+// a wheel's frame. Whatever the host sends, that data stays within what the icon can show: a whole
+// picture index below its count, or -1 for none.
+void checkModuleStatePictures(const gaugehost::GaugeInstance& gauge) {
+    for (const gaugehost::ElementState& state : gauge.elements()) {
+        if (state.kind != gauge::kIcon || !state.returned) continue;
+        const auto* icon = reinterpret_cast<const gauge::IconElement*>(state.element);
+        if (icon->source.token != 0) continue;
+        const double index = *state.returned;
+        const bool shown = index >= 0 && index < icon->pictureCount && index == static_cast<int>(index);
+        if (!shown && index != -1) __builtin_trap();
     }
 }
 
@@ -96,7 +110,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 break;
             }
         }
-        for (const auto& gauge : gauges) checkTexts(*gauge);
+        for (const auto& gauge : gauges) {
+            checkTexts(*gauge);
+            checkModuleStatePictures(*gauge);
+        }
     }
     host.release();
     return 0;
