@@ -327,14 +327,17 @@ bool BenchSession::isOpen(const render::PanelWindow& window) const {
 
 std::optional<BenchSession::PlacedAt> BenchSession::gaugeAt(const std::string& section, int x, int y) const {
     const auto& gauges = layoutOf(section).gauges;
-    // The gauge drawn last lies on top.
+    // The gauge drawn last lies on top; the mouse passes through a gauge with no area there, as
+    // through the window sequences' invisible gauges.
     for (auto placed = gauges.rbegin(); placed != gauges.rend(); ++placed) {
         if (placed->gauge == nullptr || x < placed->x || y < placed->y || x >= placed->x + placed->width ||
             y >= placed->y + placed->height) {
             continue;
         }
-        return PlacedAt{&*placed, toGauge(x, placed->x, placed->width, placed->gauge->width()),
-                        toGauge(y, placed->y, placed->height, placed->gauge->height())};
+        const PlacedAt at{&*placed, toGauge(x, placed->x, placed->width, placed->gauge->width()),
+                          toGauge(y, placed->y, placed->height, placed->gauge->height())};
+        const MouseMap& areas = placed->gauge->mouseMap();
+        if (areas.childAt(at.x, at.y) != nullptr || areas.tooltipAt(at.x, at.y)) return at;
     }
     return std::nullopt;
 }
@@ -407,6 +410,13 @@ nlohmann::json BenchSession::state(std::uint64_t logAfter) {
     for (const auto& layout : bench_->windows) {
         const auto id = windowId(*layout.window);
         const auto frame = frames_.find(layout.window->section);
+        nlohmann::json gauges = nlohmann::json::array();
+        for (const auto& placed : layout.gauges) {
+            if (placed.gauge == nullptr) continue;
+            gauges.push_back({{"name", placed.name}, {"alias", placed.gauge->alias()}, {"x", placed.x}, {"y", placed.y},
+                              {"width", placed.width}, {"height", placed.height}, {"gaugeWidth", placed.gauge->width()},
+                              {"gaugeHeight", placed.gauge->height()}});
+        }
         windows.push_back({{"section", layout.window->section},
                            {"ident", layout.window->ident},
                            {"title", layout.window->title},
@@ -414,7 +424,8 @@ nlohmann::json BenchSession::state(std::uint64_t logAfter) {
                            {"open", isOpen(*layout.window)},
                            {"width", layout.width},
                            {"height", layout.height},
-                           {"version", frame == frames_.end() ? 0 : frame->second.version}});
+                           {"version", frame == frames_.end() ? 0 : frame->second.version},
+                           {"gauges", gauges}});
     }
     nlohmann::json log = nlohmann::json::array();
     for (const auto& entry : log_) {
