@@ -257,4 +257,24 @@ TEST_F(ServeTest, SessionSavedAsScenarioReplaysWithTheSameResult) {
     std::filesystem::remove(file.string() + ".out");
 }
 
+// Last: the reload starts the session afresh.
+TEST_F(ServeTest, ARebuiltModuleIsReloadedAndTheRecordingStartsAfresh) {
+    mouse("press", pointOf("Window00", kComRadio, 110 + 65, 60 + 10));
+    mouse("release", pointOf("Window00", kComRadio, 110 + 65, 60 + 10));
+    EXPECT_FALSE(session_->reloadChangedModules()) << "nothing changed yet";
+
+    const auto module = gaugehost::findModuleFile(moduleFolders(), "VeskarZ3V5");
+    ASSERT_TRUE(module);
+    const auto built = std::filesystem::last_write_time(*module);
+    std::filesystem::last_write_time(*module, built + std::chrono::seconds(1));
+    const auto before = lastLogId();
+    session_->reloadChangedModules();  // unless the clock, which looks every second, was first
+    const auto said = logged("bench", before);
+    std::filesystem::last_write_time(*module, built);
+    ASSERT_EQ(said.size(), 1u);
+    EXPECT_NE(said[0].find("started afresh"), std::string::npos) << said[0];
+    EXPECT_EQ(logged("key", before), std::vector<std::string>{"FUEL_SELECTOR_LEFT(1)"}) << "the gauges were made anew";
+    EXPECT_EQ(client().Get("/api/scenario")->body.find("\npress "), std::string::npos);
+}
+
 }  // namespace
