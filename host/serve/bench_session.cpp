@@ -84,7 +84,10 @@ std::string bcdText(const HostVariableInfo& info, std::uint32_t bits) {
     if (name.starts_with("COM") || name.starts_with("NAV")) {
         return "1" + std::string(digits, 2) + "." + std::string(digits + 2, 2) + " MHz";
     }
-    if (name.starts_with("ADF")) return std::to_string(std::stoi(digits)) + " kHz";
+    if (name.starts_with("ADF")) {
+        const std::string_view kilohertz(digits);
+        return std::string(kilohertz.substr(std::min(kilohertz.find_first_not_of('0'), kilohertz.size() - 1))) + " kHz";
+    }
     return digits;
 }
 
@@ -202,17 +205,21 @@ void BenchSession::collectLog() {
     }
 }
 
+void BenchSession::flushCycles() {
+    if (pendingCycles_ > 0 && steps_.size() < kMostSteps) steps_.push_back("cycle " + std::to_string(pendingCycles_));
+    pendingCycles_ = 0;
+}
+
 void BenchSession::record(std::string step) {
     if (steps_.size() >= kMostSteps) return;
-    if (pendingCycles_ > 0) steps_.push_back("cycle " + std::to_string(pendingCycles_));
-    pendingCycles_ = 0;
+    flushCycles();
     steps_.push_back(std::move(step));
     if (steps_.size() == kMostSteps) log("bench", "the recording is full: later steps are not saved as scenario");
 }
 
 void BenchSession::runCycle() {
     bench_->host.runCycles(1);
-    if (pendingCycles_ == kMostCycles) record("# the cycles go on");
+    if (pendingCycles_ == kMostCycles) flushCycles();  // the most one scenario line runs
     ++pendingCycles_;
     collectLog();
     ++changes_;
@@ -296,20 +303,23 @@ void BenchSession::setGpsField(const std::string& type, const std::string& offse
         throw RequestError("expected an offset inside the " + std::to_string(kGpsRecordSize) + "-byte GPS data record");
     }
     unsigned char bytes[8];
+    std::string written;  // as the scenario's gps command reads it back
     if (width == 4) {
         const auto number = readWholeNumber(value);
         if (!number || *number < 0) throw RequestError("expected a whole number from 0 to 0xFFFFFFFF");
         const auto bits = static_cast<std::uint32_t>(*number);
         std::memcpy(bytes, &bits, width);
+        written = std::to_string(bits);
     } else {
         const auto number = readReal(value);
         if (!number) throw RequestError("expected a number");
         std::memcpy(bytes, &*number, width);
+        written = exact(*number);
     }
     std::lock_guard lock(mutex_);
     std::memcpy(bench_->host.gpsRecord() + *offset, bytes, width);
-    record("gps " + type + " " + std::to_string(*offset) + " " + value);
-    log("bench", "gps " + type + " " + std::to_string(*offset) + " = " + value);
+    record("gps " + type + " " + std::to_string(*offset) + " " + written);
+    log("bench", "gps " + type + " " + std::to_string(*offset) + " = " + written);
     ++changes_;
 }
 
@@ -508,8 +518,11 @@ std::string BenchSession::scenario() {
             const Module& module = placed.gauge->module();
             if (std::ranges::find(loaded, module.name()) == loaded.end()) {
                 loaded.push_back(module.name());
+                // By name where the module folders find this very file; by its file otherwise (beside the configuration).
                 const auto found = findModuleFile(moduleFolders_, module.name());
-                text += "load " + (found && std::filesystem::equivalent(*found, module.file()) ? module.name() : module.file().string()) + "\n";
+                std::error_code error;
+                const bool byName = found && std::filesystem::equivalent(*found, module.file(), error);
+                text += "load " + (byName ? module.name() : module.file().string()) + "\n";
             }
             gauges += "gauge " + placed.gauge->alias() + " = " + module.name() + "!" + placed.gauge->header().gaugeName + "\n";
         }

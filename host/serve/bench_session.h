@@ -99,6 +99,7 @@ private:
     std::optional<PlacedAt> gaugeAt(const std::string& section, int x, int y) const;
     void runCycle();
     void record(std::string step);
+    void flushCycles();
     void collectLog();
     void log(std::string kind, std::string text);
     void redraw();
