@@ -96,6 +96,23 @@ int toGauge(int at, int place, int placeSize, int gaugeSize) {
     return static_cast<int>(std::floor(static_cast<double>(at - place) * gaugeSize / std::max(placeSize, 1)));
 }
 
+// What the window's gauges show, element by element: a window whose gauges show the same is not
+// drawn again, which spares most frames the drawing's cost.
+std::string drawnState(const render::WindowLayout& layout, std::optional<std::uint32_t> activeSelection) {
+    std::string state = activeSelection ? std::to_string(*activeSelection) : "-";
+    for (const auto& placed : layout.gauges) {
+        if (placed.gauge == nullptr) continue;
+        for (const ElementState& element : placed.gauge->elements()) {
+            char values[256];
+            std::snprintf(values, sizeof values, "|%d %d %d %a %a %a %a %a %a %a %a %a ", element.kind, element.hidden,
+                          element.picture.value_or(-2), element.needleValue, element.needleAngle, element.sliderX, element.sliderY,
+                          element.stripX, element.stripY, element.spriteX, element.spriteY, element.spriteRotation);
+            state += values + element.text;
+        }
+    }
+    return state;
+}
+
 std::string elementExpectations(const GaugeInstance& gauge) {
     std::string lines;
     for (const ElementState& state : gauge.elements()) {
@@ -144,6 +161,7 @@ void BenchSession::load() {
     pendingCycles_ = 0;
     pressed_.reset();
     frames_.clear();
+    drawnStates_.clear();
 
     host.provideGpsRecord(kGpsRecordSize);
     const auto size = static_cast<std::uint32_t>(kGpsRecordSize);
@@ -405,6 +423,10 @@ void BenchSession::redraw() {
     drawnChanges_ = changes_;
     for (const auto& layout : bench_->windows) {
         if (!isOpen(*layout.window)) continue;
+        std::string shows = drawnState(layout, bench_->host.activeSelection());
+        std::string& drawn = drawnStates_[layout.window->section];
+        if (frames_.contains(layout.window->section) && drawn == shows) continue;
+        drawn = std::move(shows);
         const render::Image image = render::drawWindow(layout, *renderer_, bench_->host.activeSelection());
         std::string rgba(reinterpret_cast<const char*>(image.pixels().data()), image.pixels().size() * sizeof(render::Rgba));
         WindowPixels& frame = frames_[layout.window->section];

@@ -127,6 +127,7 @@ private:
 
     std::uint64_t changes_ = 0, drawnChanges_ = ~std::uint64_t{0};
     std::map<std::string, WindowPixels> frames_;
+    std::map<std::string, std::string> drawnStates_;  // what each window's gauges showed when it was drawn
     std::optional<render::GaugeRenderer> renderer_;
 };
 
