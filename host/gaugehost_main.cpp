@@ -27,6 +27,7 @@
 #include "drawing_commands.h"
 #include "gauge_renderer.h"
 #include "png_file.h"
+#include "serve_command.h"
 #endif
 
 namespace {
@@ -243,6 +244,7 @@ int main(int argc, char** argv) {
 #if defined(GAUGEHOST_DRAWING)
     // The drawing commands render, panel and sheet (native build).
     gaugehost::render::DrawingCommands drawing(app);
+    gaugehost::serve::ServeCommand serve(app);
 #endif
 
     try {
@@ -271,6 +273,7 @@ int main(int argc, char** argv) {
         }
 #if defined(GAUGEHOST_DRAWING)
         if (auto drawn = drawing.run(folders)) return *drawn;
+        if (auto served = serve.run(folders)) return *served;
 #endif
     } catch (const std::exception& error) {
         std::cerr << "gaugehost: " << error.what() << '\n';

@@ -304,6 +304,12 @@ bool PanelHost::closeWindow(std::uint32_t window) {
     return true;
 }
 
+std::vector<std::string> PanelHost::namedVariableNames() const {
+    std::vector<std::string> names;
+    for (const auto& variable : namedVariables_) names.push_back(variable.name);
+    return names;
+}
+
 std::int32_t PanelHost::namedVariableId(const std::string& name) const {
     for (std::size_t id = 0; id < namedVariables_.size(); ++id) {
         if (namedVariables_[id].name == name) return static_cast<std::int32_t>(id);
@@ -400,7 +406,9 @@ gauge::FLOAT64 GAUGE_CALL PanelHost::getNamedVariableValue(gauge::SINT32 id) {
 
 void GAUGE_CALL PanelHost::setNamedVariableValue(gauge::SINT32 id, gauge::FLOAT64 value) {
     auto& variables = active().namedVariables_;
-    if (id >= 0 && static_cast<std::size_t>(id) < variables.size()) variables[id].value = value;
+    if (id < 0 || static_cast<std::size_t>(id) >= variables.size()) return;
+    variables[id].value = value;
+    if (active().namedVariableWriteReaction_) active().namedVariableWriteReaction_(variables[id].name, value);
 }
 
 gauge::BOOL GAUGE_CALL PanelHost::elementListQuery(gauge::Element* root) { return active().elementListCall("query", root, 0); }

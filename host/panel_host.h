@@ -170,6 +170,11 @@ public:
     std::optional<double> namedVariable(const std::string& name) const;
     void setNamedVariable(const std::string& name, double value);
     std::int32_t namedVariableId(const std::string& name) const;  // -1 when there is none
+    std::vector<std::string> namedVariableNames() const;  // in the order they were made
+    // Called with every value a module writes to a named variable, when set.
+    void setNamedVariableWriteReaction(std::function<void(const std::string&, double)> reaction) {
+        namedVariableWriteReaction_ = std::move(reaction);
+    }
 
     // The GPS data record that "FS2002 GPS DATA" binds to; withheld until provided. The record
     // keeps one address for the host's life, because a module keeps the pointer it bound: a new
@@ -249,6 +254,7 @@ private:
     std::vector<WindowCallRecord> windowCalls_;
     std::set<std::uint32_t> openWindows_;
     std::vector<NamedVariable> namedVariables_;  // id is the index
+    std::function<void(const std::string&, double)> namedVariableWriteReaction_;
     std::unique_ptr<std::uint8_t[]> gpsRecord_;  // kGpsRecordCapacity bytes once first provided
     std::size_t gpsRecordSize_ = 0;
     bool gpsRecordProvided_ = false;

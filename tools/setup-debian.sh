@@ -3,8 +3,17 @@
 # Usage: tools/setup-debian.sh native|win32
 set -eu
 
-native="cmake ninja-build g++ pkg-config libcairo2-dev libimagequant-dev libcli11-dev nlohmann-json3-dev googletest fonts-dejavu-core libpng-dev libfreetype-dev fonts-dseg clang libclang-rt-dev libbenchmark-dev"
+native="cmake ninja-build g++ pkg-config libcairo2-dev libimagequant-dev libcli11-dev nlohmann-json3-dev googletest fonts-dejavu-core libpng-dev libfreetype-dev fonts-dseg clang libclang-rt-dev libbenchmark-dev libcpp-httplib-dev chromium nodejs"
 win32="g++-mingw-w64-i686-posix binutils-mingw-w64-i686 wine wine32:i386"
+
+# Node.js from elsewhere brings its own npm; Debian's comes as a package of its own.
+command -v npm >/dev/null 2>&1 || native="$native npm"
+
+# The browser test's driver, puppeteer-core, at the version its lock file names.
+browser_packages() {
+  browser="$(dirname "$0")/../tests/browser"
+  [ -d "$browser/node_modules/puppeteer-core" ] || (cd "$browser" && npm ci --no-audit --no-fund)
+}
 
 case "${1:-native}" in
   native) wanted="$native" ;;
@@ -18,7 +27,10 @@ for package in $wanted; do
     missing="$missing $package"
   fi
 done
-[ -z "$missing" ] && exit 0
+if [ -z "$missing" ]; then
+  browser_packages
+  exit 0
+fi
 
 needs_i386=false
 case "$missing" in *:i386*) needs_i386=true ;; esac
@@ -37,3 +49,4 @@ if $needs_i386 && ! dpkg --print-foreign-architectures | grep -qx i386; then
 fi
 apt-get update -q
 DEBIAN_FRONTEND=noninteractive apt-get install -y -q $missing
+browser_packages
