@@ -132,18 +132,28 @@ protected:
 
 constexpr const char* kComRadio = "VeskarZ3VRadios!RadioCom1Nav1Z3V";
 
+// The window of the state with this ident.
+json windowWithIdent(const json& state, const std::string& ident) {
+    for (const json& window : state["windows"]) {
+        if (window["ident"] == ident) return window;
+    }
+    ADD_FAILURE() << "no window " << ident;
+    return {};
+}
+
 TEST_F(ServeTest, StateListsEveryWindowWithItsGaugesAndDrawsTheOpenOnes) {
     const json state = get("/api/state");
-    ASSERT_EQ(state["windows"].size(), 6u);
+    ASSERT_EQ(state["windows"].size(), 31u) << "29 panel windows and two virtual-cockpit surfaces";
     const json& main = state["windows"][0];
-    EXPECT_EQ(main["ident"], "MAIN_PANEL");
+    EXPECT_EQ(main["ident"], "0");
     EXPECT_TRUE(main["open"]);
     EXPECT_GE(main["version"].get<int>(), 1);
-    EXPECT_FALSE(state["windows"][2]["open"]) << "the gear window starts closed";
+    EXPECT_FALSE(windowWithIdent(state, "1011")["open"]) << "the gear window starts closed";
 
     const auto pixels = client().Get("/api/pixels?window=Window00");
     ASSERT_EQ(pixels->status, 200);
-    EXPECT_EQ(pixels->body.size(), std::size_t{1024} * 768 * 4);
+    EXPECT_EQ(pixels->body.size(), main["width"].get<std::size_t>() * main["height"].get<std::size_t>() * 4)
+        << "RGBA, a row after another";
     EXPECT_EQ(client().Get("/api/pixels?window=Window99")->status, 400);
 }
 
@@ -236,7 +246,7 @@ TEST_F(ServeTest, UserOpensAWindowAndSetsVariablesAndTheLogSaysSo) {
     ASSERT_EQ(post("/api/set", {{"kind", "named"}, {"name", "VC_Click"}, {"value", "1"}})->status, 200);
     ASSERT_EQ(post("/api/set", {{"kind", "gps"}, {"type", "f64"}, {"offset", "128"}, {"value", "111120"}})->status, 200);
     step(2);
-    EXPECT_TRUE(get("/api/state")["windows"][2]["open"]);
+    EXPECT_TRUE(windowWithIdent(get("/api/state"), "1011")["open"]);
     EXPECT_EQ(variable("INDICATED_AIRSPEED"), "95");
     const json all = get("/api/variables");
     EXPECT_EQ(all["gps"][4]["value"], "111120");
@@ -253,8 +263,8 @@ TEST_F(ServeTest, SessionSavedAsScenarioReplaysWithTheSameResult) {
     ASSERT_EQ(saved->status, 200);
     EXPECT_NE(saved->get_header_value("Content-Disposition").find("attachment"), std::string::npos);
     const std::string& text = saved->body;
-    for (const char* line : {"model on\n", "press Window00.gauge01 ", "cycle 2\nrelease\n", "expect keys =",
-                             "expect text Window00.gauge01 ", "expect open-windows = 0 "}) {
+    for (const char* line : {"model on\n", "press Window00.gauge31 ", "cycle 2\nrelease\n", "expect keys =",
+                             "expect text Window00.gauge31 ", "expect open-windows = 0 "}) {
         EXPECT_NE(text.find(line), std::string::npos) << line << " in\n" << text;
     }
 

@@ -56,6 +56,7 @@ try {
 
   const state = await page.evaluate(async () => (await fetch("/api/state")).json());
   const main = state.windows.find((w) => w.section === "Window00");
+  const fuelSelector = `#window-${state.windows.find((w) => w.ident === "40").section}`;
   const gauge = (name) => main.gauges.find((g) => g.name === name);
   // A gauge's background point on the page.
   const onPage = async (placed, x, y) => {
@@ -111,11 +112,11 @@ try {
   await page.waitForFunction((input) => document.querySelector(input).value === "120", {}, input);
 
   // A window button on the panel opens its window on the page.
-  assert.equal(await page.$("#window-Window03"), null, "the fuel selector window starts closed");
+  assert.equal(await page.$(fuelSelector), null, "the fuel selector window starts closed");
   const toggle = gauge("VeskarZ3V2!Toggle40");
   const toggleAt = await onPage(toggle, toggle.gaugeWidth / 2, toggle.gaugeHeight / 2);
   await page.mouse.click(toggleAt.x, toggleAt.y);
-  await page.waitForFunction(() => Number(document.getElementById("window-Window03")?.dataset.version) >= 1);
+  await page.waitForFunction((selector) => Number(document.querySelector(selector)?.dataset.version) >= 1, {}, fuelSelector);
   await page.waitForFunction(() => document.getElementById("log").textContent.includes("toggle 40"));
 
   await page.click("#pause");  // running again, as a user finds it
