@@ -1,5 +1,8 @@
 #include "frame_names.h"
 
+#include "hex_text.h"
+#include "key_events.h"
+
 #include <cstdio>
 #include <iterator>
 #include <utility>
@@ -40,6 +43,11 @@ std::string mouseFlagsName(gauge::UINT32 flags) {
         text += (text.empty() ? "" : "|") + std::string(rest);
     }
     return text.empty() ? "none" : text;
+}
+
+std::string keyEventName(gauge::KeyEventId event) {
+    const std::string_view name = gauge::key::nameOf(event);
+    return name.empty() ? hex(event) : std::string(name);
 }
 
 }  // namespace gaugehost

@@ -1,5 +1,5 @@
-// Names for the frame's numbers that have no name table of their own: cursors and mouse flags, as
-// `gaugehost list` and the panel overlay print them.
+// Names for the frame's numbers as people read them: cursors, element kinds and mouse flags, which
+// have no name table of their own, and key events by their table.
 #pragma once
 
 #include <cstdint>
@@ -15,5 +15,7 @@ std::string cursorName(gauge::SINT32 cursor);
 const char* elementKindName(std::uint32_t kind);
 // "click", "click-repeat", "click-drag"; other sets of bits as their names joined by '|'.
 std::string mouseFlagsName(gauge::UINT32 flags);
+// GEAR_UP, …; in hexadecimal for an event no gauge names.
+std::string keyEventName(gauge::KeyEventId event);
 
 }  // namespace gaugehost

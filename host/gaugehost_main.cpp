@@ -15,6 +15,7 @@
 #include <windows.h>
 #endif
 
+#include "hex_text.h"
 #include "host_variables.h"
 #include "module_files.h"
 #include "module_listing.h"
@@ -136,17 +137,6 @@ bool matches(std::string_view name, std::string_view pattern) {
 }
 
 int printVariables(const std::string& pattern) {
-    using gaugehost::VariableForm;
-    const auto formName = [](VariableForm form) {
-        switch (form) {
-            case VariableForm::Real: return "real";
-            case VariableForm::Integer: return "integer";
-            case VariableForm::Enumeration: return "enumeration";
-            case VariableForm::Flag: return "flag";
-            case VariableForm::Bcd: return "BCD";
-        }
-        return "";
-    };
     std::vector<const gaugehost::HostVariableInfo*> shown;
     for (const auto& info : gaugehost::hostVariables()) {
         if (matches(info.name(), pattern)) shown.push_back(&info);
@@ -160,12 +150,12 @@ int printVariables(const std::string& pattern) {
     for (const auto* info : shown) {
         char token[16], value[32];
         std::snprintf(token, sizeof token, "0x%X", info->token);
-        if (info->form == VariableForm::Bcd) {
+        if (info->form == gaugehost::VariableForm::Bcd) {
             std::snprintf(value, sizeof value, "0x%X", static_cast<unsigned>(info->defaultValue));
         } else {
             std::snprintf(value, sizeof value, "%g", info->defaultValue);
         }
-        std::printf("%-32s %-7s %-11s %-22s %-10s %s\n", std::string(info->name()).c_str(), token, formName(info->form),
+        std::printf("%-32s %-7s %-11s %-22s %-10s %s\n", std::string(info->name()).c_str(), token, gaugehost::formName(info->form),
                     std::string(info->unit).c_str(), value, std::string(info->role).c_str());
     }
     return 0;

@@ -233,6 +233,17 @@ static_assert(integerDefaultsExact(), "integer-form defaults must be exact 32-bi
 
 }  // namespace
 
+const char* formName(VariableForm form) {
+    switch (form) {
+        case VariableForm::Real: return "real";
+        case VariableForm::Integer: return "integer";
+        case VariableForm::Enumeration: return "enumeration";
+        case VariableForm::Flag: return "flag";
+        case VariableForm::Bcd: return "BCD";
+    }
+    return "";
+}
+
 std::span<const HostVariableInfo> hostVariables() { return kHostVariables; }
 
 const HostVariableInfo* findHostVariable(std::uint32_t token) {

@@ -16,6 +16,9 @@ namespace gaugehost {
 // How a host variable's value lies in a ModuleVariable: a FLOAT64, or a 32-bit integer in the first four bytes.
 enum class VariableForm { Real, Integer, Enumeration, Flag, Bcd };
 
+// "real", "integer", "enumeration", "flag", "BCD".
+const char* formName(VariableForm form);
+
 struct HostVariableInfo {
     std::uint32_t token;
     VariableForm form;

@@ -7,17 +7,12 @@
 
 #include "hex_text.h"
 #include "key_events.h"
+#include "frame_names.h"
 #include "scenario_steps.h"
 #include "value_text.h"
 
 namespace gaugehost::scenario {
 namespace {
-
-// A key event as its name, or in hexadecimal when no gauge names it.
-std::string keyEventText(std::uint32_t id) {
-    const std::string_view name = gauge::key::nameOf(id);
-    return name.empty() ? hex(id) : std::string(name);
-}
 
 std::string windowCallText(const WindowCallRecord& call) {
     const char* verb = call.call == WindowCall::Toggle ? "toggle" : call.call == WindowCall::Open ? "open" : "close";
@@ -179,10 +174,10 @@ Step keys(LineReader& in, const Location& at, const std::string&) {
         });
         run.check(same, at,
                   "key events " + listText(expected, [](const ExpectedKey& key) {
-                      return keyEventText(key.id) + "(" + (key.parameter ? std::to_string(*key.parameter) : "*") + ")";
+                      return keyEventName(key.id) + "(" + (key.parameter ? std::to_string(*key.parameter) : "*") + ")";
                   }),
                   listText(fresh, [](const KeyEvent& key) {
-                      return keyEventText(key.id) + "(" + std::to_string(key.parameter) + ")";
+                      return keyEventName(key.id) + "(" + std::to_string(key.parameter) + ")";
                   }));
     };
 }

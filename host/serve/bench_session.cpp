@@ -50,27 +50,13 @@ bool visibleAtStart(const render::PanelWindow& window) {
     return std::ranges::any_of(window.otherKeys, [](const auto& key) { return key.first == "visible" && key.second == "1"; });
 }
 
-std::string keyText(const KeyEvent& event) {
-    const std::string_view name = gauge::key::nameOf(event.id);
-    return (name.empty() ? hex(event.id) : std::string(name)) + "(" + std::to_string(event.parameter) + ")";
-}
+std::string keyText(const KeyEvent& event) { return keyEventName(event.id) + "(" + std::to_string(event.parameter) + ")"; }
 
 const char* callName(WindowCall call) {
     switch (call) {
         case WindowCall::Toggle: return "toggle";
         case WindowCall::Open: return "open";
         case WindowCall::Close: return "close";
-    }
-    return "";
-}
-
-const char* formName(VariableForm form) {
-    switch (form) {
-        case VariableForm::Real: return "real";
-        case VariableForm::Integer: return "integer";
-        case VariableForm::Enumeration: return "enumeration";
-        case VariableForm::Flag: return "flag";
-        case VariableForm::Bcd: return "BCD";
     }
     return "";
 }
