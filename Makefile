@@ -8,7 +8,7 @@ SHELL := /bin/sh
 NATIVE := build/native
 PRESETS := native sanitize win32 fuzz
 FUZZ_SECONDS := 60
-FUZZ_TARGETS := scenario_fuzz panel_config_fuzz bitmap_fuzz pe_image_fuzz gauges_fuzz
+FUZZ_TARGETS := scenario_fuzz panel_config_fuzz bitmap_fuzz pe_image_fuzz gauges_fuzz linkage_fuzz
 
 .PHONY: all setup native sanitize win32 fuzz-build fuzz bench test gauges drawings clean
 

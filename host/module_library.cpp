@@ -1,5 +1,7 @@
 #include "module_library.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <fstream>
 #include <iterator>
 #include <vector>
@@ -33,6 +35,13 @@ ModuleLibrary::~ModuleLibrary() { FreeLibrary(static_cast<HMODULE>(handle_)); }
 
 void* ModuleLibrary::symbol(const char* name) const {
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(handle_), name));
+}
+
+ModuleImage ModuleLibrary::image() const {
+    const auto base = reinterpret_cast<std::uintptr_t>(handle_);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(handle_);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + static_cast<std::uintptr_t>(dos->e_lfanew));
+    return {.begin = base, .end = base + nt->OptionalHeader.SizeOfImage};
 }
 
 std::optional<Bitmap> ModuleLibrary::picture(std::uint32_t id) const {
@@ -97,6 +106,31 @@ ModuleLibrary::ModuleLibrary(const std::filesystem::path& file) : file_(file) {
 ModuleLibrary::~ModuleLibrary() { dlclose(handle_); }
 
 void* ModuleLibrary::symbol(const char* name) const { return dlsym(handle_, name); }
+
+ModuleImage ModuleLibrary::image() const {
+    struct Search {
+        const link_map* module;
+        ModuleImage image;
+    } search{};
+    if (dlinfo(handle_, RTLD_DI_LINKMAP, &search.module) != 0) throw HostError("cannot locate module " + file_.string());
+    // The image spans the loadable segments of the object the loader placed at the module's address.
+    dl_iterate_phdr(
+        [](dl_phdr_info* info, std::size_t, void* data) {
+            auto& found = *static_cast<Search*>(data);
+            if (info->dlpi_addr != found.module->l_addr || std::strcmp(info->dlpi_name, found.module->l_name) != 0) return 0;
+            found.image = {.begin = UINTPTR_MAX, .end = 0};
+            for (ElfW(Half) i = 0; i < info->dlpi_phnum; ++i) {
+                const ElfW(Phdr)& segment = info->dlpi_phdr[i];
+                if (segment.p_type != PT_LOAD) continue;
+                found.image.begin = std::min<std::uintptr_t>(found.image.begin, info->dlpi_addr + segment.p_vaddr);
+                found.image.end = std::max<std::uintptr_t>(found.image.end, info->dlpi_addr + segment.p_vaddr + segment.p_memsz);
+            }
+            return 1;
+        },
+        &search);
+    if (search.image.end <= search.image.begin) throw HostError("cannot locate module " + file_.string());
+    return search.image;
+}
 
 std::optional<Bitmap> ModuleLibrary::picture(std::uint32_t id) const {
     const std::string fileName = hex(id) + ".bmp";

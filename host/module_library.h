@@ -7,6 +7,7 @@
 #include <string>
 
 #include "bitmap.h"
+#include "module_checks.h"
 
 namespace gaugehost {
 
@@ -27,6 +28,8 @@ public:
     ModuleLibrary& operator=(const ModuleLibrary&) = delete;
 
     void* symbol(const char* name) const;
+    // The addresses the loader mapped the module's image to.
+    ModuleImage image() const;
     // The bitmap resource with this id; nullopt when the module has none. Throws when it is malformed.
     std::optional<Bitmap> picture(std::uint32_t id) const;
     const std::filesystem::path& file() const { return file_; }

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "hex_text.h"
+#include "module_checks.h"
 #include "panel_host.h"
 
 namespace gaugehost {
@@ -30,28 +31,105 @@ void walkTree(const gauge::GaugeHeader& header, Visit&& visit) {
     walkTree(header.elementList[0], 0, count, std::string("gauge ") + header.gaugeName, visit);
 }
 
-void validateHeader(const gauge::GaugeHeader& header, const std::string& module) {
-    const auto where = "module " + module + " gauge " + (header.gaugeName ? header.gaugeName : "(unnamed)");
+// A text of the module up to its NUL, which must lie within the image.
+std::string imageText(const char* text, const ModuleImage& image, const std::string& where) {
+    for (const char* character = text;; ++character) {
+        if (!image.holds(character)) throw HostError(where + ": a text runs past the module's image");
+        if (*character == '\0') return {text, character};
+    }
+}
+
+std::size_t elementSize(gauge::UINT32 kind) {
+    switch (kind) {
+        case gauge::kStaticImage: return sizeof(gauge::StaticImageElement);
+        case gauge::kNeedle: return sizeof(gauge::NeedleElement);
+        case gauge::kString: return sizeof(gauge::StringElement);
+        case gauge::kSlider: return sizeof(gauge::SliderElement);
+        case gauge::kIcon: return sizeof(gauge::IconElement);
+        case gauge::kMovingImage: return sizeof(gauge::MovingImageElement);
+        default: return sizeof(gauge::SpriteElement);
+    }
+}
+
+// The element, all of its kind's fields and its children list up to the NULL lie within the image.
+void checkElementInImage(const gauge::Element* element, const ModuleImage& image, const std::string& where) {
+    const auto refuse = [&] { return HostError(where + ": an element or its children list runs past the module's image"); };
+    if (!image.holds(element)) throw refuse();
+    if (element->kind > gauge::kSprite) throw HostError(where + ": element of unknown kind " + std::to_string(element->kind));
+    if (!image.holds(reinterpret_cast<const std::byte*>(element), elementSize(element->kind))) throw refuse();
+    if (element->children == nullptr) return;
+    for (gauge::Element* const* child = element->children;; ++child) {
+        if (!image.holds(child)) throw refuse();
+        if (*child == nullptr) return;
+        if (!image.holds(*child)) throw refuse();
+    }
+}
+
+void checkMouseListInImage(const gauge::MouseArea* list, const ModuleImage& image, const std::string& where) {
+    if (list == nullptr) return;
+    for (const gauge::MouseArea* entry = list;; ++entry) {
+        if (!image.holds(entry)) throw HostError(where + ": mouse area list runs past the module's image");
+        if (entry->kind == gauge::kEndOfList) return;
+    }
+}
+
+// Returns the gauge's name.
+std::string validateHeader(const gauge::GaugeHeader& header, const std::string& module, const ModuleImage& image) {
     if (header.gaugeName == nullptr) throw HostError("module " + module + ": a gauge header has no name");
+    const auto name = imageText(header.gaugeName, image, "module " + module);
+    const auto where = "module " + module + " gauge " + name;
     if (header.headerVersion != gauge::kGaugeHeaderVersion) {
         throw HostError(where + ": header version " + std::to_string(header.headerVersion) + ", expected 800");
     }
-    if (header.elementList == nullptr || header.elementList[0] == nullptr || header.elementList[1] != nullptr) {
+    if (header.elementList == nullptr || !image.holds(header.elementList, 2) || header.elementList[0] == nullptr ||
+        header.elementList[1] != nullptr) {
         throw HostError(where + ": element list must hold exactly one root");
     }
+    checkElementInImage(header.elementList[0], image, where);
     if (header.elementList[0]->kind != gauge::kStaticImage) throw HostError(where + ": root is not a static image");
     if (!header.query || !header.install || !header.initialize || !header.update || !header.generate ||
         !header.draw || !header.kill) {
         throw HostError(where + ": a routine slot is empty");
     }
     walkTree(header, [&](gauge::Element* element, int) {
-        if (element->kind > gauge::kSprite) throw HostError(where + ": element of unknown kind " + std::to_string(element->kind));
+        checkElementInImage(element, image, where);
         if (element->gauge != &header) throw HostError(where + ": an element names another gauge as its owner");
     });
+    checkMouseListInImage(header.mouseAreas, image, where);
     MouseMap(header.mouseAreas, 1, 1);  // rejects a malformed list now rather than at the first click
+    return name;
 }
 
 }  // namespace
+
+std::vector<gauge::GaugeHeader*> checkModuleData(const gauge::ImportTable& imports, const gauge::ModuleLinkage& linkage,
+                                                 const std::string& module, const ModuleImage& image) {
+    if (!image.holds(&imports) || !image.holds(&linkage)) {
+        throw HostError("module " + module + ": ImportTable or Linkage lies outside the module's image");
+    }
+    if (imports.panelServices.id != gauge::kPanelServicesImportId || imports.end.id != 0) {
+        throw HostError("module " + module + ": ImportTable is malformed");
+    }
+    if (linkage.moduleId != gauge::kModuleId || linkage.version != gauge::kLinkageVersion ||
+        linkage.moduleInit == nullptr || linkage.moduleDeinit == nullptr) {
+        throw HostError("module " + module + ": Linkage is malformed (module id " + hex(linkage.moduleId) +
+                        ", version " + hex(linkage.version) + ")");
+    }
+    std::vector<gauge::GaugeHeader*> gauges;
+    std::vector<std::string> names;
+    for (std::size_t i = 0; linkage.gauges[i] != nullptr; ++i) {
+        if (i == gauge::kMaxGaugesPerModule) throw HostError("module " + module + ": gauge list is not ended");
+        if (!image.holds(linkage.gauges[i])) throw HostError("module " + module + ": a gauge header lies outside the module's image");
+        const auto name = validateHeader(*linkage.gauges[i], module, image);
+        if (std::ranges::find(names, name) != names.end()) {
+            throw HostError("module " + module + ": two gauges are named " + name);
+        }
+        names.push_back(name);
+        gauges.push_back(linkage.gauges[i]);
+    }
+    if (gauges.empty()) throw HostError("module " + module + ": Linkage lists no gauge");
+    return gauges;
+}
 
 // ---------------------------------------------------------------------------------------------
 // Module
@@ -158,29 +236,11 @@ Module& PanelHost::loadModule(const std::string& nameOrPath) {
     if (module->importTable_ == nullptr || module->linkage_ == nullptr) {
         throw HostError("module " + name + " does not export both ImportTable and Linkage");
     }
-    const auto& imports = *module->importTable_;
-    if (imports.panelServices.id != gauge::kPanelServicesImportId || imports.end.id != 0) {
-        throw HostError("module " + name + ": ImportTable is malformed");
-    }
-    const auto& linkage = *module->linkage_;
-    if (linkage.moduleId != gauge::kModuleId || linkage.version != gauge::kLinkageVersion ||
-        linkage.moduleInit == nullptr || linkage.moduleDeinit == nullptr) {
-        throw HostError("module " + name + ": Linkage is malformed (module id " + hex(linkage.moduleId) +
-                        ", version " + hex(linkage.version) + ")");
-    }
-    for (std::size_t i = 0; linkage.gauges[i] != nullptr; ++i) {
-        if (i == gauge::kMaxGaugesPerModule) throw HostError("module " + name + ": gauge list is not ended");
-        validateHeader(*linkage.gauges[i], name);
-        if (module->gauge(linkage.gauges[i]->gaugeName) != nullptr) {
-            throw HostError("module " + name + ": two gauges are named " + linkage.gauges[i]->gaugeName);
-        }
-        module->gauges_.push_back(linkage.gauges[i]);
-    }
-    if (module->gauges_.empty()) throw HostError("module " + name + ": Linkage lists no gauge");
+    module->gauges_ = checkModuleData(*module->importTable_, *module->linkage_, name, module->library_->image());
 
     // The services must be in place before any module code runs.
     module->importTable_->panelServices.services = const_cast<gauge::PanelServices*>(&services_);
-    linkage.moduleInit();
+    module->linkage_->moduleInit();
     modules_.push_back(std::move(module));
     return *modules_.back();
 }
