@@ -1,7 +1,7 @@
 // How fast the gauges run and draw, measured in one run and set against goals as ratios:
 // one update cycle of every gauge of every module, a one-hour flight at 18 cycles a second, drawing
-// the main panel window into memory against a memcpy of the same framebuffer, a click, and loading
-// every module. Run by `make bench`; no test depends on a time.
+// the main panel window into memory against a memcpy of the same framebuffer, a click, a frame of
+// the live bench, and loading every module. Run by `make bench`; no test depends on a time.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "bench_session.h"
 #include "panel_drawing.h"
 #include "support/every_gauge.h"
 
@@ -37,24 +38,21 @@ void OneHourFlight(benchmark::State& state) {
 }
 BENCHMARK(OneHourFlight)->Unit(benchmark::kMillisecond)->Iterations(3);
 
+// The aircraft's main panel, laid out as `gaugehost panel` lays it out, after one cycle.
 struct MainPanel {
     gaugehost::PanelHost host;
     gaugehost::render::PanelConfig config = gaugehost::render::readPanelConfig(GAUGE_BENCH_PANEL_CONFIG);
-    const gaugehost::render::PanelWindow& window = config.windows.front();
-    std::vector<gaugehost::render::PlacedGauge> gauges;
+    gaugehost::render::PanelLayout layout{host, {GAUGE_BENCH_MODULE_DIR}, config};
+    gaugehost::render::WindowLayout window = layout.layOut(config.windows.front());
     gaugehost::render::GaugeRenderer renderer;
 
-    MainPanel() {
-        host.addModuleFolder(GAUGE_BENCH_MODULE_DIR);
-        gauges = gaugehost::render::createWindowGauges(host, window, GAUGE_BENCH_PANEL_CONFIG);
-        host.runCycles(1);
-    }
+    MainPanel() { host.runCycles(1); }
 };
 
 void DrawMainPanel(benchmark::State& state) {
     MainPanel panel;
     for (auto _ : state) {
-        auto image = gaugehost::render::drawWindow(panel.window, panel.gauges, panel.renderer, std::nullopt);
+        auto image = gaugehost::render::drawWindow(panel.window, panel.renderer, std::nullopt);
         benchmark::DoNotOptimize(image.pixels().data());
     }
     state.counters["pixels"] = static_cast<double>(panel.window.width) * panel.window.height;
@@ -93,6 +91,22 @@ void Click(benchmark::State& state) {
     }
 }
 BENCHMARK(Click)->Unit(benchmark::kMicrosecond);
+
+// One frame of the live bench on the aircraft's panel: a cycle run, and the main window's pixels
+// fetched as the page fetches them. With the airspeed changing every frame the main window is drawn
+// anew each time; with nothing changing it is not drawn at all.
+void LiveBenchFrame(benchmark::State& state, bool mainWindowChanges) {
+    gaugehost::serve::BenchSession session({GAUGE_BENCH_MODULE_DIR}, GAUGE_BENCH_PANEL_CONFIG, true);
+    session.pause(true);
+    int frame = 0;
+    for (auto _ : state) {
+        if (mainWindowChanges) session.setVariable("INDICATED_AIRSPEED", std::to_string(60 + frame++ % 2 * 40));
+        session.step(1);
+        benchmark::DoNotOptimize(session.pixels("Window00"));
+    }
+}
+BENCHMARK_CAPTURE(LiveBenchFrame, main_window_changes, true)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(LiveBenchFrame, nothing_changes, false)->Unit(benchmark::kMillisecond);
 
 void LoadEveryModule(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(hostWithEveryGauge());
@@ -147,6 +161,14 @@ int main(int argc, char** argv) {
     if (cycle > 0) printGoal("one cycle of every gauge", cycle / 1e3, 20, "us");
     if (hour > 0) printGoal("one-hour flight (64,800 cycles), headless", hour / 1e9, 2, "s");
     if (draw > 0 && copy > 0) printGoal("main panel drawn, in memcpys of its framebuffer", draw / copy, 10, "memcpys");
+    // The page holds as many frames a second as the server can make; the simulator updates 18 times.
+    for (const char* frame : {"LiveBenchFrame/main_window_changes", "LiveBenchFrame/nothing_changes"}) {
+        const double nanoseconds = reporter.nanoseconds(frame);
+        if (nanoseconds > 0) {
+            std::printf("%-44s %12.2f ms     %.1f frames a second (the simulator's 18)\n", frame, nanoseconds / 1e6,
+                        1e9 / nanoseconds);
+        }
+    }
     benchmark::Shutdown();
     return 0;
 }
